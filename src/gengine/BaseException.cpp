@@ -1,0 +1,3 @@
+#include "gengine/BaseException.h"
+
+// The family is header-only; this unit anchors it in the engine library.
