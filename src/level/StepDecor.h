@@ -14,9 +14,12 @@ class StepCounter;
 class StepDecor : public Decor {
     private:
         std::unique_ptr<Font> m_font;
+        bool m_fontFailed;
         const StepCounter *m_counter;
+
+        Font *font();
     public:
-        /** The counter (the room's fish controls) is not owned. Throws when the font cannot load. */
+        /** The counter (the room's fish controls) is not owned; the font loads when first needed. */
         explicit StepDecor(const StepCounter *counter);
         virtual ~StepDecor();
         virtual void drawOnScreen(const View *view, SDL_Surface *screen);
