@@ -14,6 +14,7 @@ class Level;
 class Headless {
     private:
         std::unique_ptr<AgentPack> m_pack;
+        std::string m_startDir;
     public:
         /** Starts the agents with the data directory; throws what start-up throws. */
         explicit Headless(const std::string &systemdir);
