@@ -117,7 +117,7 @@ TEST_F(ReplayTool, BadLevelsAndUsageErrorsGiveStatusTwo)
     EXPECT_TRUE(has(script.out, "no such thing")) << script.out;
     std::string occupied = writeLevel("occupied.lua",
             "level_createRoom(3, 3, '')\ngame_addModel('item_light', 1, 1, 'X')\ngame_addModel('item_light', 1, 1, 'X')\n");
-    Result layout = run(replay(occupied, ""));
+    Result layout = run(replay(occupied, "''"));
     EXPECT_EQ(2, layout.status);
     EXPECT_TRUE(has(layout.out, "position is occupied")) << layout.out;
     Result roomless = run(replay(writeLevel("empty.lua", "x = 1\n"), "r"));
