@@ -13,6 +13,7 @@
 #include "level/View.h"
 
 #include "effect/SurfaceTool.h"
+#include "gengine/BaseException.h"
 #include "gengine/Log.h"
 #include "gengine/LuaGuard.h"
 #include "gengine/Path.h"

@@ -4,6 +4,7 @@
 #include "level/LevelScript.h"
 #include "level/ScriptArgs.h"
 
+#include "gengine/BaseException.h"
 #include "gengine/Log.h"
 #include "gengine/LuaGuard.h"
 #include "gengine/Path.h"

@@ -84,9 +84,11 @@ TEST_F(LevelParts, SolutionFileHoldsExactBytesAndOnlyShorterOnesReplaceIt)
     EXPECT_EQ("rrrd", status.readSolvedMoves());
     status.writeSolvedMoves("rrrrrd");
     EXPECT_EQ("rrrd", status.readSolvedMoves());
-    status.writeSolvedMoves("rd'\\]");
-    EXPECT_EQ("\nsaved_moves = 'rd\\'\\\\]'\n", readFile(path));
-    EXPECT_EQ("rd'\\]", status.readSolvedMoves());
+    status.writeSolvedMoves("d'\\");
+    EXPECT_EQ("\nsaved_moves = 'd\\'\\\\'\n", readFile(path));
+    EXPECT_EQ("d'\\", status.readSolvedMoves());
+    EXPECT_EQ(1, status.compareToBest());
+    status.prepareRun("cellar", "", 2, "");
     EXPECT_EQ(-1, status.compareToBest());
     status.prepareRun("cellar", "", -1, "");
     EXPECT_EQ(1, status.compareToBest());

@@ -8,6 +8,7 @@
 #include "level/Rules.h"
 
 #include "gengine/KeyStroke.h"
+#include "plan/StateInput.h"
 
 #include <utility>
 #include <vector>
