@@ -8,10 +8,9 @@
 #include "SDL.h"
 
 class ResColorPack : public ResourcePack<SDL_Color *> {
-    protected:
-        virtual void unloadRes(SDL_Color *res) { delete res; }
     public:
         virtual const char *getName() const { return "color_pack"; }
+        virtual void unloadRes(SDL_Color *res) { delete res; }
 };
 
 #endif

@@ -11,10 +11,9 @@
 class ResDialogPack : public ResourcePack<Dialog *> {
     private:
         Dialog *findBest(const std::string &name, const std::string &lang);
-    protected:
-        virtual void unloadRes(Dialog *res);
     public:
         virtual const char *getName() const { return "dialog_pack"; }
+        virtual void unloadRes(Dialog *res);
 
         /** The line to show: for "lang", else for "en"; null (logged) when none. */
         Dialog *findDialogHard(const std::string &name);
