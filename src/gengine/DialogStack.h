@@ -46,6 +46,8 @@ class DialogStack : public NoCopy {
         void killTalks();
         /** Drops at most one finished line of running; cycling is left alone. */
         void removeFirstNotTalking();
+        /** Whether a line that ends by itself is still kept (talking or not yet dropped). */
+        bool hasRunning() const { return !m_running.empty(); }
         /** Whether the active dialog is still talking. */
         bool isDialog() const;
         /** Kills every line and frees every definition. */

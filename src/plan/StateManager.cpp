@@ -54,7 +54,13 @@ void StateManager::changeState(GameState *who, GameState *newState)
         findState(who);
     }
     insertAbove(who, newState);
-    removeState(who);
+    try {
+        removeState(who);
+    } catch (...) {
+        m_states.erase(std::find(m_states.begin(), m_states.end(), newState));
+        delete newState;
+        throw;
+    }
     newState->initState(this);
     checkStack();
 }
