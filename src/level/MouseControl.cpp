@@ -4,7 +4,7 @@
 #include "level/FinderAlg.h"
 #include "level/RoomMedia.h"
 #include "level/Unit.h"
-#include "plan/InputProvider.h"
+#include "gengine/InputProvider.h"
 
 MouseControl::MouseControl(Controls &controls, const RoomMedia *media, FinderAlg &finder)
     : m_controls(controls), m_media(media), m_finder(finder)

@@ -4,7 +4,7 @@
 #include "level/Cube.h"
 #include "level/Rules.h"
 #include "level/Shape.h"
-#include "plan/InputProvider.h"
+#include "gengine/InputProvider.h"
 
 #include <cassert>
 
