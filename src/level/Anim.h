@@ -6,13 +6,14 @@
 // effect has disintegrated) and how many pictures each animation has (the
 // fish controls pace a move by them). The set always holds one effect.
 
+#include "gengine/NoCopy.h"
 #include <map>
 #include <memory>
 #include <string>
 
 class ViewEffect;
 
-class Anim {
+class Anim : public NoCopy {
     private:
         std::unique_ptr<ViewEffect> m_effect;
         std::string m_animName;
@@ -21,8 +22,6 @@ class Anim {
     public:
         Anim();
         ~Anim();
-        Anim(const Anim &) = delete;
-        Anim &operator=(const Anim &) = delete;
 
         ViewEffect *getEffect() const { return m_effect.get(); }
         /** Takes ownership of the new effect; throws LogicException "new_effect is NULL" for null. */

@@ -7,6 +7,7 @@
 // It paces the rounds by raising the level's round lock while the active
 // fish's animation runs. The arrow keys always drive the active fish.
 
+#include "gengine/NoCopy.h"
 #include "level/KeyControl.h"
 #include "level/StepCounter.h"
 
@@ -19,7 +20,7 @@ class InputProvider;
 class RoundLock;
 class Unit;
 
-class Controls : public StepCounter {
+class Controls : public StepCounter, public NoCopy {
     private:
         std::vector<std::unique_ptr<Unit>> m_units;
         int m_active;
@@ -40,8 +41,6 @@ class Controls : public StepCounter {
         /** The lock is the level's and may be null where nothing is animated. */
         explicit Controls(RoundLock *lock);
         virtual ~Controls();
-        Controls(const Controls &) = delete;
-        Controls &operator=(const Controls &) = delete;
 
         /** Takes ownership; the first unit that wants to start active becomes active. */
         void addUnit(Unit *unit);

@@ -7,6 +7,7 @@
 // animation set. Index -1 marks a model that is not one of the room's models.
 // The change_ operations alter the model only; the field is the rules' business.
 
+#include "gengine/NoCopy.h"
 #include "gengine/V2.h"
 #include "level/Dir.h"
 #include "level/Goal.h"
@@ -19,7 +20,7 @@ class Rules;
 class RoomHost;
 class Shape;
 
-class Cube {
+class Cube : public NoCopy {
     public:
         enum eWeight : int {
             NONE = 0,
@@ -48,8 +49,6 @@ class Cube {
         /** Takes ownership of the shape. */
         Cube(const V2 &loc, eWeight weight, eWeight power, bool alive, Shape *shape);
         virtual ~Cube();
-        Cube(const Cube &) = delete;
-        Cube &operator=(const Cube &) = delete;
 
         int getIndex() const { return m_index; }
         void setIndex(int index) { m_index = index; }

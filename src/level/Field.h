@@ -6,6 +6,7 @@
 // index -1 that the field owns; writes outside the grid are dropped. The field
 // decides nothing: model masks write it and the rules read it.
 
+#include "gengine/NoCopy.h"
 #include "gengine/V2.h"
 
 #include <memory>
@@ -13,7 +14,7 @@
 
 class Cube;
 
-class Field {
+class Field : public NoCopy {
     private:
         int m_w;
         int m_h;
@@ -31,8 +32,6 @@ class Field {
         /** Throws LayoutException "bad room size" for a negative or too large size. */
         Field(int w, int h);
         ~Field();
-        Field(const Field &) = delete;
-        Field &operator=(const Field &) = delete;
 
         int getW() const { return m_w; }
         int getH() const { return m_h; }

@@ -3,11 +3,12 @@
 
 // The cells a path search has already reached. Outside the room counts as reached.
 
+#include "gengine/NoCopy.h"
 #include "gengine/V2.h"
 
 #include <vector>
 
-class FinderField {
+class FinderField : public NoCopy {
     private:
         int m_w;
         int m_h;
@@ -15,8 +16,6 @@ class FinderField {
     public:
         FinderField(int w, int h);
         virtual ~FinderField() {}
-        FinderField(const FinderField &) = delete;
-        FinderField &operator=(const FinderField &) = delete;
 
         void reset();
         /** Positions outside the room are ignored. */

@@ -6,12 +6,13 @@
 // always holds. Every model that is not stoned falls one cell; the heaviest
 // model that has just stopped falling gives the impact of the step.
 
+#include "gengine/NoCopy.h"
 #include "level/Cube.h"
 
 #include <memory>
 #include <vector>
 
-class Landslip {
+class Landslip : public NoCopy {
     public:
         typedef std::vector<std::unique_ptr<Cube>> Models;
     private:
@@ -24,8 +25,6 @@ class Landslip {
     public:
         explicit Landslip(const Models &models);
         virtual ~Landslip() {}
-        Landslip(const Landslip &) = delete;
-        Landslip &operator=(const Landslip &) = delete;
 
         /** Sets every unsupported model falling; true when any falls. */
         bool computeFall();

@@ -6,6 +6,7 @@
 // would be. Positions are always the model's current location plus its shape
 // offsets; a mask never moves its model.
 
+#include "gengine/NoCopy.h"
 #include "level/Dir.h"
 
 #include <vector>
@@ -15,14 +16,12 @@ class Field;
 
 typedef std::vector<Cube*> CubeList;
 
-class MarkMask {
+class MarkMask : public NoCopy {
     private:
         Cube *m_model;
         Field *m_field;
     public:
         MarkMask(Cube *model, Field *field);
-        MarkMask(const MarkMask &) = delete;
-        MarkMask &operator=(const MarkMask &) = delete;
 
         /** Writes the model into all its cells, whatever they hold. */
         void mask();

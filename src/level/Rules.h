@@ -9,6 +9,7 @@
 // before it returns, so a model never meets itself and recursion through
 // neighbours cannot come back to a model already being examined.
 
+#include "gengine/NoCopy.h"
 #include "level/Cube.h"
 #include "level/Dir.h"
 #include "level/MarkMask.h"
@@ -19,7 +20,7 @@
 class Field;
 class OnCondition;
 
-class Rules {
+class Rules : public NoCopy {
     public:
         /** What happened in the room's previous round. */
         enum eAction {
@@ -50,8 +51,6 @@ class Rules {
     public:
         explicit Rules(Cube *model);
         virtual ~Rules();
-        Rules(const Rules &) = delete;
-        Rules &operator=(const Rules &) = delete;
 
         /**
          * Binds the model to a field and masks it there. Throws LayoutException

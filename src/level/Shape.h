@@ -5,12 +5,13 @@
 // empty one, a line feed the next row. Cells are offsets from the model's
 // top-left corner, kept in reading order; the size covers the filled cells.
 
+#include "gengine/NoCopy.h"
 #include "gengine/V2.h"
 
 #include <string>
 #include <vector>
 
-class Shape {
+class Shape : public NoCopy {
     private:
         std::vector<V2> m_cells;
         int m_w;
@@ -24,8 +25,6 @@ class Shape {
          * other character and "bad shape size" for a text beyond MAX_SIZE.
          */
         explicit Shape(const std::string &text);
-        Shape(const Shape &) = delete;
-        Shape &operator=(const Shape &) = delete;
 
         int getW() const { return m_w; }
         int getH() const { return m_h; }
