@@ -26,14 +26,14 @@ SurfacePtr makeScreen(int w, int h)
     return screen;
 }
 
-/** A model whose pixel (x, y) is opaque grey x * 16 + y, distinct for small models. */
+/** A model whose pixel (x, y) is opaque red x * 16 + y (distinct up to
+ * 16x16), with a green that sets it apart from the background. */
 SurfacePtr makeNumberedModel(int w, int h)
 {
     SurfacePtr model = makeRgba(w, h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            Uint8 v = static_cast<Uint8>(x * 16 + y + 2);
-            setColor(model.get(), x, y, rgba(v, v, v));
+            setColor(model.get(), x, y, rgba(static_cast<Uint8>(x * 16 + y), 200, 7));
         }
     }
     return model;
@@ -65,7 +65,7 @@ TEST(ViewEffect, NoneBlitsWithAlphaAndInvisibleDrawsNothing)
     setColor(model.get(), 1, 0, rgba(200, 0, 0, 0));
     SurfacePtr screen = makeScreen(4, 1);
     EffectNone().blit(screen.get(), model.get(), 1, 0);
-    EXPECT_EQ(mapped(screen.get(), rgba(2, 2, 2)), rawAt(screen.get(), 1, 0));
+    EXPECT_EQ(mapped(screen.get(), rgba(0, 200, 7)), rawAt(screen.get(), 1, 0));
     EXPECT_EQ(BACKGROUND, rawAt(screen.get(), 2, 0));
 
     SurfacePtr untouched = makeScreen(4, 1);
@@ -256,7 +256,8 @@ TEST(EffectDisintegrate, ShowsOnlyOpaquePixelsWhoseRandomByteIsBelowTheCountdown
 TEST(EffectDisintegrate, ModelsOfOneWidthLoseTheSamePixels)
 {
     Random::init();
-    SurfacePtr first = makeNumberedModel(16, 16);
+    SurfacePtr first = makeRgba(16, 16);
+    SDL_FillRect(first.get(), NULL, 0xff404040);
     SurfacePtr second = makeRgba(16, 16);
     SDL_FillRect(second.get(), NULL, 0xff808080);
     SurfacePtr screen1 = disintegrated(11, first.get());
