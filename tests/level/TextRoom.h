@@ -17,9 +17,11 @@
 #include "level/Room.h"
 #include "level/RoundLock.h"
 #include "level/Rules.h"
+#include "level/Shape.h"
 #include "level/Unit.h"
 #include "gengine/InputProvider.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
