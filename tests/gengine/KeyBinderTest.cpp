@@ -45,7 +45,12 @@ class KeyBinderTest : public testing::Test {
         AgentPack pack;
         Recorder app;
         KeyBinder binder;
-        void SetUp() override { MessagerAgent::instance()->addListener(&app); }
+        void SetUp() override
+        {
+            ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+            MessagerAgent::instance()->addListener(&app);
+        }
+        void TearDown() override { SDL_Quit(); }
 };
 
 TEST_F(KeyBinderTest, CtrlBindingMatchesEitherCtrlWithAnyShiftButNotAPlainKey)

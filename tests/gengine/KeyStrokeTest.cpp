@@ -51,7 +51,14 @@ TEST(KeyStroke, OrdersBySymbolThenModifiersAndIgnoresUnicode)
     EXPECT_EQ(0, ctrlA.getUnicode());
 }
 
-TEST(KeyStroke, DescribesKeyNameAndModifierMask)
+/** SDL names the keys once its video part is up. */
+class KeyNames : public testing::Test {
+    protected:
+        void SetUp() override { ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO)); }
+        void TearDown() override { SDL_Quit(); }
+};
+
+TEST_F(KeyNames, DescribeKeyNameAndModifierMask)
 {
     EXPECT_EQ("f+64", KeyStroke(SDLK_f, KMOD_LCTRL).toString());
     EXPECT_EQ("f11+0", KeyStroke(SDLK_F11, KMOD_LSHIFT).toString());
