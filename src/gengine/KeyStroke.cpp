@@ -5,7 +5,7 @@ KeyStroke::KeyStroke(const SDL_keysym &keysym)
 {
 }
 
-KeyStroke::KeyStroke(SDLKey sym, int mod)
+KeyStroke::KeyStroke(int sym, int mod)
     : m_sym(sym), m_mod(mod & MOD_MASK), m_unicode(0)
 {
 }
@@ -31,8 +31,7 @@ bool KeyStroke::operator==(const KeyStroke &other) const
 std::string KeyStroke::toString() const
 {
     // Scripts may bind any number; SDL's name table only covers real keys.
-    const long sym = static_cast<long>(m_sym);
-    const char *name = (sym >= 0 && sym < static_cast<long>(SDLK_LAST))
-        ? SDL_GetKeyName(m_sym) : "unknown key";
+    const char *name = (m_sym >= 0 && m_sym < SDLK_LAST)
+        ? SDL_GetKeyName(static_cast<SDLKey>(m_sym)) : "unknown key";
     return std::string(name) + "+" + std::to_string(m_mod);
 }

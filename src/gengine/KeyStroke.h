@@ -15,16 +15,18 @@
 class KeyStroke {
     private:
         static const int MOD_MASK = KMOD_CTRL | KMOD_ALT;
-        SDLKey m_sym;
+        int m_sym;
         int m_mod;
         Uint16 m_unicode;
 
         int sidelessMod() const;
     public:
         explicit KeyStroke(const SDL_keysym &keysym);
-        KeyStroke(SDLKey sym, int mod);
+        /** Any number is accepted: scripts bind keys by number. */
+        KeyStroke(int sym, int mod);
 
-        SDLKey getKey() const { return m_sym; }
+        /** The SDL key symbol as a plain number. */
+        int getKey() const { return m_sym; }
         int getMod() const { return m_mod; }
         Uint16 getUnicode() const { return m_unicode; }
 

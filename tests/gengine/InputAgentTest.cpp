@@ -255,8 +255,7 @@ TEST_F(InputAgentTest, InstallingHandsOverKeysAndDetachingClearsThem)
     ProbeHandler other;
     input->installHandler(&handler);
     EXPECT_TRUE(handler.isPressed(SDLK_LEFT));
-    EXPECT_FALSE(handler.isPressed(static_cast<SDLKey>(-1)));
-    EXPECT_FALSE(handler.isPressed(static_cast<SDLKey>(SDLK_LAST + 100)));
+    EXPECT_FALSE(handler.isPressed(SDLK_LAST));
 
     input->installHandler(&other);
     EXPECT_FALSE(handler.isPressed(SDLK_LEFT));
