@@ -65,8 +65,9 @@ void LevelInput::specKey(int keyIndex)
 
 void LevelInput::specStroke(const KeyStroke &stroke)
 {
-    if (!m_level->isBusy() && m_level->hasRoom()) {
-        m_level->getRoom()->controlEvent(stroke.getKey());
+    int key = stroke.getKey();
+    if (key > SDLK_UNKNOWN && key < SDLK_LAST && !m_level->isBusy() && m_level->hasRoom()) {
+        m_level->getRoom()->controlEvent(static_cast<SDLKey>(key));
     }
 }
 
