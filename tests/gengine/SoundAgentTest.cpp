@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 
+#include <cstdlib>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -62,6 +63,8 @@ class SDLSoundAgentTest : public testing::Test {
 
         void SetUp() override
         {
+            // No test may open a real sound card.
+            setenv("SDL_AUDIODRIVER", "dummy", 0);
             core.reset(new EngineCore());
             core->dir.write("system/music/long.wav", silentWav(22050 * 20));
             core->dir.write("system/music/other.wav", silentWav(22050 * 20));
