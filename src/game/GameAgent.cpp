@@ -1,0 +1,68 @@
+#include "game/GameAgent.h"
+
+#include "plan/StateManager.h"
+#include "gengine/InputAgent.h"
+#include "gengine/KeyBinder.h"
+#include "gengine/KeyStroke.h"
+#include "gengine/OptionAgent.h"
+#include "gengine/Path.h"
+#include "gengine/SimpleMsg.h"
+
+#include "SDL.h"
+
+#include <climits>
+
+GameAgent::~GameAgent()
+{
+    delete m_manager;
+}
+
+void GameAgent::ownInit()
+{
+    m_manager = new StateManager();
+    pushFirstState();
+    keyBinding();
+}
+
+void GameAgent::pushFirstState()
+{
+    Path worldmap = Path::dataReadPath(
+            OptionAgent::instance()->getParam("worldmap", "script/worldmap.lua"));
+    // HOOK(world map): the game starts on the world map. Once it exists:
+    //     WorldMap *map = new WorldMap();
+    //     map->initMap(worldmap);
+    //     m_manager->pushState(nullptr, map);
+    // (and install the help and options menus: GameInput::setHelpMaker,
+    // GameInput::setMenuMaker; the console: StateInput::setConsoleMaker).
+    (void)worldmap;
+}
+
+void GameAgent::keyBinding()
+{
+    KeyBinder *keyBinder = InputAgent::instance()->getKeyBinder();
+    keyBinder->addStroke(KeyStroke(SDLK_F11, KMOD_NONE),
+            new SimpleMsg("30video", "fullscreen"));
+    keyBinder->addStroke(KeyStroke(SDLK_KP_PLUS, KMOD_RALT),
+            new SimpleMsg("App", "inc_loglevel"));
+    keyBinder->addStroke(KeyStroke(SDLK_KP_MINUS, KMOD_RALT),
+            new SimpleMsg("App", "dec_loglevel"));
+}
+
+void GameAgent::ownUpdate()
+{
+    m_manager->updateGame();
+}
+
+void GameAgent::ownShutdown()
+{
+    OptionAgent *options = OptionAgent::instance();
+    // The stored value is the player's file: keep the sum inside an int.
+    long long playtime = static_cast<long long>(options->getInt("playtime", 0))
+        + SDL_GetTicks() / 1000;
+    if (playtime > INT_MAX) {
+        playtime = INT_MAX;
+    }
+    options->storeParam("playtime", playtime);
+    delete m_manager;
+    m_manager = nullptr;
+}

@@ -1,0 +1,41 @@
+#ifndef HEADER_AGENTFIXTURE_H
+#define HEADER_AGENTFIXTURE_H
+
+// The agents a game state, a planner or the subtitles talk to, started on
+// SDL's dummy drivers over a temporary data directory (a tiny icon, the
+// subtitle font) and a temporary user directory. The timer runs on a clock
+// the test drives: every tick() is one cycle.
+
+#include "gengine/AgentPack.h"
+#include "gengine/BaseListener.h"
+#include "gengine/TimerAgent.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+/** Stands in for the application: records the simple messages to "App". */
+class AppRecorder : public BaseListener {
+    public:
+        std::vector<std::string> got;
+        virtual const char *getName() const { return "App"; }
+        virtual void receiveSimple(const SimpleMsg *msg);
+};
+
+class AgentFixture : public testing::Test {
+    protected:
+        std::string m_dir;
+        AgentPack *m_pack = nullptr;
+        AppRecorder m_app;
+
+        virtual void SetUp();
+        virtual void TearDown();
+        /** One timer cycle. */
+        void tick();
+        int cycles() const;
+        /** Text of the user's configuration file, empty when there is none. */
+        std::string userConfig() const;
+};
+
+#endif
