@@ -1,6 +1,7 @@
 #include "gengine/TimerAgent.h"
 
 #include "gengine/AgentPack.h"
+#include "gengine/OptionAgent.h"
 
 #include "SDL.h"
 
@@ -33,7 +34,7 @@ TimerAgent *TimerAgent::instance()
 
 void TimerAgent::ownInit()
 {
-    m_interval = DEFAULT_INTERVAL;
+    m_interval = OptionAgent::instance()->getInt("timeinterval", DEFAULT_INTERVAL);
     m_lastTime = m_nextTime = m_clock->getTicks();
     m_deltaTime = 1;
     m_cycles = 0;

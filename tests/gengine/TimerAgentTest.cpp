@@ -1,5 +1,6 @@
 #include "gengine/AgentPack.h"
 #include "gengine/TimerAgent.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,13 @@ class FakeClock : public TimerAgent::Clock {
 
 class TimerAgentTest : public testing::Test {
     protected:
-        AgentPack pack;
+        testsupport::EngineCore core;
         FakeClock *clock = new FakeClock();
         TimerAgent *timer = new TimerAgent(clock);
         void SetUp() override
         {
-            pack.addAgent(timer);
-            pack.init();
+            core.pack().addAgent(timer);
+            core.pack().init();
         }
 };
 
@@ -60,6 +61,30 @@ TEST_F(TimerAgentTest, ShiftRunsFourTimesAsFast)
     timer->update();
     timer->update();
     EXPECT_EQ((std::vector<unsigned>{25}), clock->delays);
+}
+
+TEST(TimerAgentInterval, ComesFromTheParameterReadAtStart)
+{
+    struct Case { const char *value; bool shift; unsigned wait; };
+    const Case cases[] = {
+        {"40", false, 40},
+        {"40", true, 10},
+        {"3", true, 0},       // a quarter of 3 ms rounds down to no wait
+        {"-5", false, 0},
+        {"fast", false, 100}, // unreadable: the default
+    };
+    for (const Case &c : cases) {
+        testsupport::EngineCore core;
+        core.options()->setParam("timeinterval", c.value);
+        FakeClock *clock = new FakeClock();
+        clock->shift = c.shift;
+        core.pack().addAgent(new TimerAgent(clock));
+        core.pack().init();
+        TimerAgent::instance()->update();
+        TimerAgent::instance()->update();
+        unsigned waited = clock->delays.empty() ? 0 : clock->delays[0];
+        EXPECT_EQ(c.wait, waited) << c.value << (c.shift ? " with shift" : "");
+    }
 }
 
 }

@@ -1,0 +1,129 @@
+#ifndef HEADER_TESTSUPPORT_H
+#define HEADER_TESTSUPPORT_H
+
+// Helpers for engine tests: a temporary directory that removes itself, a
+// running engine core (message bus, script and option agents) whose user and
+// system directories live in such a directory, and log capture.
+
+#include "gengine/AgentPack.h"
+#include "gengine/Log.h"
+#include "gengine/OptionAgent.h"
+#include "gengine/ScriptAgent.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <ftw.h>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace testsupport {
+
+inline int removeEntry(const char *path, const struct stat *, int, struct FTW *)
+{
+    return remove(path);
+}
+
+/** A fresh directory under /tmp, removed with everything in it. */
+class TempDir {
+    private:
+        std::string m_path;
+    public:
+        TempDir()
+        {
+            char pattern[] = "/tmp/tidepool-test-XXXXXX";
+            const char *made = mkdtemp(pattern);
+            if (!made) {
+                ADD_FAILURE() << "mkdtemp failed";
+                return;
+            }
+            m_path = made;
+        }
+        ~TempDir()
+        {
+            if (!m_path.empty()) {
+                nftw(m_path.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+            }
+        }
+        TempDir(const TempDir &) = delete;
+        TempDir &operator=(const TempDir &) = delete;
+
+        const std::string &path() const { return m_path; }
+        std::string file(const std::string &relative) const { return m_path + "/" + relative; }
+
+        /** Writes a file, creating its directories. */
+        void write(const std::string &relative, const std::string &content) const
+        {
+            std::string::size_type slash = relative.find('/');
+            while (slash != std::string::npos) {
+                mkdir(file(relative.substr(0, slash)).c_str(), 0777);
+                slash = relative.find('/', slash + 1);
+            }
+            std::ofstream out(file(relative).c_str(), std::ios::binary);
+            out << content;
+        }
+        std::string read(const std::string &relative) const
+        {
+            std::ifstream in(file(relative).c_str(), std::ios::binary);
+            std::ostringstream content;
+            content << in.rdbuf();
+            return content.str();
+        }
+        bool exists(const std::string &relative) const
+        {
+            struct stat info;
+            return stat(file(relative).c_str(), &info) == 0;
+        }
+};
+
+/** Runs fn and returns what it logged, at the given log level. */
+template <class Fn> std::string captureLog(Fn fn, int level = LOG_LEVEL_DEBUG)
+{
+    int saved = getLogLevel();
+    setLogLevel(level);
+    testing::internal::CaptureStderr();
+    fn();
+    std::string log = testing::internal::GetCapturedStderr();
+    setLogLevel(saved);
+    return log;
+}
+
+inline bool contains(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+/**
+ * The message bus, "15script" and "20option" running, with "userdir" and
+ * "systemdir" pointing into a temporary directory and no language set.
+ * Files written before construction into user/ or system/ are read at once.
+ */
+class EngineCore {
+    private:
+        AgentPack m_pack;
+    public:
+        TempDir dir;
+        EngineCore()
+        {
+            m_pack.addAgent(new ScriptAgent());
+            m_pack.addAgent(new OptionAgent());
+            m_pack.init();
+            options()->setParam("lang", "");
+            mkdir(dir.file("user").c_str(), 0777);
+            mkdir(dir.file("system").c_str(), 0777);
+            options()->setParam("systemdir", dir.file("system"));
+            options()->setParam("userdir", dir.file("user"));
+        }
+        ~EngineCore() { m_pack.shutdown(); }
+        AgentPack &pack() { return m_pack; }
+        static OptionAgent *options() { return OptionAgent::instance(); }
+        static ScriptAgent *script() { return ScriptAgent::instance(); }
+};
+
+}
+
+#endif
