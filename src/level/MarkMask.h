@@ -1,0 +1,43 @@
+#ifndef HEADER_MARKMASK_H
+#define HEADER_MARKMASK_H
+
+// Binds one model to the room's field: writes the model's cells into the
+// field, erases them, and answers which other models stand where the model
+// would be. Positions are always the model's current location plus its shape
+// offsets; a mask never moves its model.
+
+#include "gengine/NoCopy.h"
+#include "level/Dir.h"
+
+#include <vector>
+
+class Cube;
+class Field;
+
+typedef std::vector<Cube*> CubeList;
+
+class MarkMask : public NoCopy {
+    private:
+        Cube *m_model;
+        Field *m_field;
+    public:
+        MarkMask(Cube *model, Field *field);
+
+        /** Writes the model into all its cells, whatever they hold. */
+        void mask();
+        /** Erases the model from the cells that still hold it. */
+        void unmask();
+
+        /** Each distinct other model (the border included) in the cells the model would cover at loc. */
+        CubeList getPlacedResist(const V2 &loc) const;
+        CubeList getResist(Dir::eDir dir) const;
+        /** getPlacedResist(loc) is empty; without building the list. */
+        bool isFreeAt(const V2 &loc) const;
+        /** The side through which the model touches the room's edge and could leave; DIR_NO if none. */
+        Dir::eDir getBorderDir() const;
+        /** No cell of the model is inside the room any more. */
+        bool isFullyOut() const;
+        const Field *getField() const { return m_field; }
+};
+
+#endif
