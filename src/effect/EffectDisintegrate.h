@@ -15,8 +15,8 @@ class EffectDisintegrate : public ViewEffect {
         int m_disint;
     public:
         static const char *NAME;
-        static const int DISINT_START = 400;
-        static const int DISINT_SPEED = 30;
+        static constexpr int DISINT_START = 400;
+        static constexpr int DISINT_SPEED = 30;
 
         EffectDisintegrate() : m_disint(DISINT_START) {}
         virtual void updateEffect();

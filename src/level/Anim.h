@@ -5,6 +5,8 @@
 // effect the model is drawn with (the rules remove a dead model once its
 // effect has disintegrated) and how many pictures each animation has (the
 // fish controls pace a move by them). The set always holds one effect.
+// The effect advances only when the model is drawn, so a room that is not
+// drawn (a replay, a test) keeps its dead fish as items.
 
 #include "gengine/NoCopy.h"
 #include <map>
