@@ -126,12 +126,12 @@ function lib.addFishAnims(index, set)
     model_runAnim(index, "rest")
 end
 
-local function addItemAnims(index, spec)
-    if spec.invisible then
+local function addItemAnims(index, desc)
+    if desc.invisible then
         model_setEffect(index, "invisible")
         return
     end
-    local pictures = spec.picture
+    local pictures = desc.picture
     if type(pictures) ~= "table" then
         pictures = {pictures or ""}
     end
@@ -151,29 +151,29 @@ local function defaultSet(kind)
     return nil
 end
 
---- Adds one model. spec: kind, x, y, shape (text of X and .), and the
+--- Adds one model. desc: kind, x, y, shape (text of X and .), and the
 --- optional name, goal, picture (file or list of files), invisible, anims
 --- (fish animation set) and update (function(model) run every cycle).
 --- Fish get the goal "goal_escape" unless another is given.
-function lib.addModel(spec)
-    local index = game_addModel(spec.kind, spec.x, spec.y, spec.shape)
-    local model = {index = index, kind = spec.kind, name = spec.name, update = spec.update}
+function lib.addModel(desc)
+    local index = game_addModel(desc.kind, desc.x, desc.y, desc.shape)
+    local model = {index = index, kind = desc.kind, name = desc.name, update = desc.update}
     lib.models[index + 1] = model
-    if spec.name then
-        lib.named[spec.name] = model
+    if desc.name then
+        lib.named[desc.name] = model
     end
-    local goal = spec.goal
-    if goal == nil and isFish(spec.kind) then
+    local goal = desc.goal
+    if goal == nil and isFish(desc.kind) then
         goal = "goal_escape"
     end
     if goal then
         model_setGoal(index, goal)
     end
-    if isFish(spec.kind) then
+    if isFish(desc.kind) then
         model.fish = true
-        lib.addFishAnims(index, spec.anims or defaultSet(spec.kind))
+        lib.addFishAnims(index, desc.anims or defaultSet(desc.kind))
     else
-        addItemAnims(index, spec)
+        addItemAnims(index, desc)
     end
     return model
 end
@@ -246,14 +246,14 @@ local function groupShape(group)
     return minX, minY, table.concat(rows, "\n") .. "\n"
 end
 
---- Builds the room from a text picture. spec: map (a list of rows, or one
---- text of lines), legend (character -> model spec without x, y, shape; the
+--- Builds the room from a text picture. desc: map (a list of rows, or one
+--- text of lines), legend (character -> model desc without x, y, shape; the
 --- extra field `each` makes every connected group of cells its own model),
 --- picture (background file, "" for none) and the optional waves
 --- ({amplitude, period, speed}). Characters not in the legend are water.
 --- Models are added in reading order of their first cell. Returns lib.named.
-function lib.createRoom(spec)
-    local rows = spec.map
+function lib.createRoom(desc)
+    local rows = desc.map
     if type(rows) == "string" then
         local lines = {}
         for line in string.gmatch(rows .. "\n", "([^\n]*)\n") do
@@ -271,16 +271,16 @@ function lib.createRoom(spec)
     for _, row in ipairs(rows) do
         width = math.max(width, string.len(row))
     end
-    level_createRoom(width, #rows, spec.picture or "")
-    if spec.waves then
-        game_setRoomWaves(spec.waves[1], spec.waves[2], spec.waves[3])
+    level_createRoom(width, #rows, desc.picture or "")
+    if desc.waves then
+        game_setRoomWaves(desc.waves[1], desc.waves[2], desc.waves[3])
     end
 
     local order, cellsOf = {}, {}
     for y, row in ipairs(rows) do
         for x = 1, string.len(row) do
             local char = string.sub(row, x, x)
-            if spec.legend[char] then
+            if desc.legend[char] then
                 if not cellsOf[char] then
                     cellsOf[char] = {}
                     order[#order + 1] = char
@@ -293,7 +293,7 @@ function lib.createRoom(spec)
     -- Every group becomes a model, in reading order of its first cell.
     local pending = {}
     for _, char in ipairs(order) do
-        for _, group in ipairs(cellGroups(cellsOf[char], spec.legend[char].each)) do
+        for _, group in ipairs(cellGroups(cellsOf[char], desc.legend[char].each)) do
             pending[#pending + 1] = {char = char, group = group}
         end
     end
@@ -304,7 +304,7 @@ function lib.createRoom(spec)
     for _, item in ipairs(pending) do
         local x, y, shape = groupShape(item.group)
         local model = {}
-        for key, value in pairs(spec.legend[item.char]) do
+        for key, value in pairs(desc.legend[item.char]) do
             model[key] = value
         end
         model.x, model.y, model.shape = x, y, shape

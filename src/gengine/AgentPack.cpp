@@ -59,9 +59,12 @@ BaseAgent *AgentPack::getAgent(const std::string &name)
 
 void AgentPack::init(const std::string &stopName)
 {
-    // An agent's ownInit may add agents; map iterators stay valid on insert.
+    // Stop at the first name not below stopName rather than at an exact
+    // match, so a stage of the start-up sequence whose agent is absent does
+    // not start the later agents early. An agent's ownInit may add agents;
+    // map iterators stay valid on insert.
     for (t_agents::iterator it = m_agents.begin();
-         it != m_agents.end() && it->first != stopName; ++it) {
+         it != m_agents.end() && (stopName.empty() || it->first < stopName); ++it) {
         if (!it->second->isInitialized()) {
             it->second->init();
         }

@@ -31,7 +31,10 @@ class AgentPack : public NoCopy {
         /** getAgent cast to T; throws NameException "cannot cast agent" otherwise. */
         template <class T> static T *getAgentAs(const std::string &name);
 
-        /** Initialises every uninitialised agent whose name sorts before stopName. */
+        /**
+         * Initialises, in name order, every uninitialised agent whose name
+         * sorts before stopName (every one for the empty name).
+         */
         void init(const std::string &stopName = "");
         void update();
         /** Shuts the initialised agents down in reverse name order. */

@@ -1,5 +1,7 @@
 #include "level/Shape.h"
 
+#include "level/Cube.h"
+#include "effect/SurfaceTool.h"
 #include "gengine/BaseException.h"
 
 #include <algorithm>
@@ -50,4 +52,39 @@ unsigned Shape::colourHash() const
         hash = hash * 961u + static_cast<unsigned>(cell.getX()) * 31u + static_cast<unsigned>(cell.getY());
     }
     return hash;
+}
+
+SDL_Surface *Shape::createImage(int weight) const
+{
+    const int cell = 15;
+    SDL_Color key;
+    key.r = 255;
+    key.g = 0;
+    key.b = 255;
+    key.unused = 255;
+    SDL_Surface *surface = SurfaceTool::createTransparent(m_w * cell, m_h * cell, key);
+
+    const unsigned hash = colourHash();
+    SDL_Color colour;
+    colour.unused = 255;
+    if (weight == Cube::LIGHT) {
+        colour.r = static_cast<Uint8>(255 - hash % 255);
+        colour.g = static_cast<Uint8>(hash % 255);
+        colour.b = 0;
+    } else if (weight == Cube::HEAVY) {
+        colour.r = 0;
+        colour.g = 0;
+        colour.b = static_cast<Uint8>(50 + hash % 205);
+    } else {
+        colour.r = colour.g = colour.b = 128;
+    }
+    for (const V2 &offset : m_cells) {
+        SDL_Rect rect;
+        rect.x = static_cast<Sint16>(offset.getX() * cell);
+        rect.y = static_cast<Sint16>(offset.getY() * cell);
+        rect.w = cell;
+        rect.h = cell;
+        SurfaceTool::alphaFill(surface, &rect, colour);
+    }
+    return surface;
 }

@@ -8,6 +8,8 @@
 #include "gengine/NoCopy.h"
 #include "gengine/V2.h"
 
+#include "SDL.h"
+
 #include <string>
 #include <vector>
 
@@ -36,6 +38,12 @@ class Shape : public NoCopy {
         std::string toString() const;
         /** The hash that picks the colour of a generated picture of the shape. */
         unsigned colourHash() const;
+        /**
+         * A picture of the cells, 15 pixels each, for a model without one of
+         * its own, in the colour of the weight (a Cube::eWeight); magenta is
+         * transparent. The caller owns it; throws SDLException.
+         */
+        SDL_Surface *createImage(int weight) const;
 };
 
 #endif

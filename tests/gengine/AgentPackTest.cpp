@@ -51,6 +51,13 @@ TEST_F(AgentPackTest, InitStopsBeforeTheNamedAgentAndLaterInitsTheRest)
     EXPECT_EQ((std::vector<std::string>{"init 50timer", "init 60input", "init 80game"}), g_events);
 }
 
+TEST_F(AgentPackTest, InitStopsBeforeAnAbsentStageName)
+{
+    pack->init("40sound");
+    EXPECT_EQ((std::vector<std::string>{"init 15script", "init 20option", "init 30video"}),
+              g_events);
+}
+
 TEST_F(AgentPackTest, UpdateRunsInNameOrderAndShutdownInReverseSkippingIdleAgents)
 {
     pack->init("50timer");

@@ -47,6 +47,35 @@ TEST(Shape, RefusesAnyOtherCharacter)
     EXPECT_THROW(Shape(std::string(Shape::MAX_SIZE + 1, '.')), LayoutException);
 }
 
+Uint32 pixelAt(SDL_Surface *surface, int x, int y)
+{
+    SDL_LockSurface(surface);
+    const Uint32 pixel = static_cast<Uint32 *>(surface->pixels)[y * surface->pitch / 4 + x];
+    SDL_UnlockSurface(surface);
+    return pixel;
+}
+
+TEST(Shape, GeneratedPictureColoursTheCellsByWeight)
+{
+    Shape shape("X.\nXX");
+    const unsigned hash = shape.colourHash();
+    EXPECT_EQ(((0u * 961 + 0 * 31 + 1) * 961 + 1 * 31 + 1), hash) << "cells [0,0] [0,1] [1,1]";
+
+    SDL_Surface *heavy = shape.createImage(Cube::HEAVY);
+    ASSERT_EQ(30, heavy->w);
+    ASSERT_EQ(30, heavy->h);
+    EXPECT_EQ(SDL_MapRGB(heavy->format, 0, 0, 50 + hash % 205), pixelAt(heavy, 14, 29));
+    EXPECT_EQ(SDL_MapRGB(heavy->format, 255, 0, 255), pixelAt(heavy, 20, 5)) << "no cell: transparent";
+    SDL_FreeSurface(heavy);
+
+    SDL_Surface *light = shape.createImage(Cube::LIGHT);
+    EXPECT_EQ(SDL_MapRGB(light->format, 255 - hash % 255, hash % 255, 0), pixelAt(light, 0, 0));
+    SDL_FreeSurface(light);
+    SDL_Surface *fixed = shape.createImage(Cube::FIXED);
+    EXPECT_EQ(SDL_MapRGB(fixed->format, 128, 128, 128), pixelAt(fixed, 16, 16));
+    SDL_FreeSurface(fixed);
+}
+
 class MaskTest : public testing::Test {
     protected:
         Field field{4, 3};

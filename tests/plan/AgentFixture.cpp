@@ -1,7 +1,5 @@
 #include "plan/AgentFixture.h"
 
-#include "plan/SubTitleAgent.h"
-#include "effect/Font.h"
 #include "gengine/DummySoundAgent.h"
 #include "gengine/InputAgent.h"
 #include "gengine/MessagerAgent.h"
@@ -53,7 +51,6 @@ void AgentFixture::SetUp()
     std::filesystem::create_symlink("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
             m_dir + "/font/font_subtitle.ttf");
 
-    Font::init();
     m_pack = new AgentPack();
     m_pack->addAgent(new ScriptAgent());
     m_pack->addAgent(new OptionAgent());
@@ -61,7 +58,6 @@ void AgentFixture::SetUp()
     m_pack->addAgent(new DummySoundAgent());
     m_pack->addAgent(new TimerAgent(new StillClock()));
     m_pack->addAgent(new InputAgent());
-    m_pack->addAgent(new SubTitleAgent());
     m_pack->init("30video");
     OptionAgent::instance()->setParam("systemdir", m_dir);
     OptionAgent::instance()->setParam("userdir", m_dir + "/user");
@@ -76,7 +72,6 @@ void AgentFixture::TearDown()
         delete m_pack;
         m_pack = nullptr;
     }
-    Font::shutdown();
     std::error_code ignored;
     std::filesystem::remove_all(m_dir, ignored);
 }

@@ -1,5 +1,6 @@
 #include "plan/AgentFixture.h"
 
+#include "plan/GameInput.h"
 #include "plan/GameState.h"
 #include "plan/StateInput.h"
 #include "plan/StateManager.h"
@@ -23,10 +24,10 @@ class ProbeState : public GameState, public Drawable {
     public:
         std::function<void(ProbeState *)> onUpdate;
 
-        ProbeState(const std::string &name, Log *log, bool overlay = false)
+        ProbeState(const std::string &name, Log *log, bool overlay = false, bool playing = false)
             : m_name(name), m_log(log), m_overlay(overlay)
         {
-            takeHandler(new StateInput(this));
+            takeHandler(playing ? new GameInput(this) : new StateInput(this));
             registerDrawable(this);
         }
         virtual ~ProbeState() { note("deleted"); }
@@ -266,6 +267,49 @@ TEST_F(StateManagerTest, KeysOfEveryState)
 
     EXPECT_EQ("debug console", level->getInput()->getKeyDesc(KeyStroke(SDLK_BACKQUOTE, 0)));
     EXPECT_EQ("", level->getInput()->getKeyDesc(KeyStroke(SDLK_F6, KMOD_LALT)));
+}
+
+Log *s_madeLog = nullptr;
+
+GameState *makeOverlay()
+{
+    return new ProbeState("O", s_madeLog, true);
+}
+
+TEST_F(StateManagerTest, HelpMenuAndConsoleKeysPushTheInstalledOverlays)
+{
+    s_madeLog = &m_log;
+    ProbeState *level = new ProbeState("L", &m_log, false, true);
+    m_manager->pushState(nullptr, level);
+    ProbeState *menu = state("M");
+    level->pushState(menu);
+    taken();
+
+    // Without makers the keys push nothing.
+    menu->pressKey(SDLK_BACKQUOTE);
+    level->pressKey(SDLK_F1);
+    EXPECT_EQ(2, m_manager->size());
+
+    StateInput::setConsoleMaker(makeOverlay);
+    GameInput::setHelpMaker(makeOverlay);
+    GameInput::setMenuMaker(makeOverlay);
+    menu->pressKey(SDLK_F1);
+    menu->pressKey(SDLK_F10);
+    EXPECT_EQ(2, m_manager->size()) << "a plain state has no help or menu";
+    menu->pressKey(SDLK_BACKQUOTE);
+    EXPECT_EQ(Log({"O init", "M bg"}), taken());
+    m_manager->top()->quitState();
+    menu->quitState();
+    taken();
+    for (SDLKey key : {SDLK_F1, SDLK_F10, SDLK_BACKQUOTE}) {
+        level->pressKey(key);
+        EXPECT_EQ(Log({"O init", "L bg"}), taken()) << key;
+        m_manager->top()->quitState();
+        taken();
+    }
+    StateInput::setConsoleMaker(nullptr);
+    GameInput::setHelpMaker(nullptr);
+    GameInput::setMenuMaker(nullptr);
 }
 
 TEST_F(StateManagerTest, DetachedHandlerSeesNothingHeld)

@@ -1,0 +1,4 @@
+-- Start-up script of the shipped data. It runs in the global script state
+-- after the user configuration and the command line have been read and
+-- before the display opens; sendMsg, setParam, getParam, file_include and
+-- file_exists are available here.
