@@ -7,6 +7,8 @@
 #include "gengine/ScriptAgent.h"
 #include "gengine/SimpleMsg.h"
 #include "gengine/VideoAgent.h"
+#include "effect/Font.h"
+#include "plan/SubTitleAgent.h"
 
 #include "SDL.h"
 
@@ -51,6 +53,7 @@ void AgentFixture::SetUp()
     std::filesystem::create_symlink("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
             m_dir + "/font/font_subtitle.ttf");
 
+    Font::init();
     m_pack = new AgentPack();
     m_pack->addAgent(new ScriptAgent());
     m_pack->addAgent(new OptionAgent());
@@ -58,6 +61,7 @@ void AgentFixture::SetUp()
     m_pack->addAgent(new DummySoundAgent());
     m_pack->addAgent(new TimerAgent(new StillClock()));
     m_pack->addAgent(new InputAgent());
+    m_pack->addAgent(new SubTitleAgent());
     m_pack->init("30video");
     OptionAgent::instance()->setParam("systemdir", m_dir);
     OptionAgent::instance()->setParam("userdir", m_dir + "/user");
@@ -72,6 +76,7 @@ void AgentFixture::TearDown()
         delete m_pack;
         m_pack = nullptr;
     }
+    Font::shutdown();
     std::error_code ignored;
     std::filesystem::remove_all(m_dir, ignored);
 }
