@@ -1,5 +1,6 @@
 #include "game/GameAgent.h"
 
+#include "menu/WorldMap.h"
 #include "plan/StateManager.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
@@ -28,13 +29,14 @@ void GameAgent::pushFirstState()
 {
     Path worldmap = Path::dataReadPath(
             OptionAgent::instance()->getParam("worldmap", "script/worldmap.lua"));
-    // HOOK(world map): the game starts on the world map. Once it exists:
-    //     WorldMap *map = new WorldMap();
-    //     map->initMap(worldmap);
-    //     m_manager->pushState(nullptr, map);
-    // (and install the help and options menus: GameInput::setHelpMaker,
-    // GameInput::setMenuMaker; the console: StateInput::setConsoleMaker).
-    (void)worldmap;
+    WorldMap *map = new WorldMap();
+    try {
+        map->initMap(worldmap);
+    } catch (...) {
+        delete map;
+        throw;
+    }
+    m_manager->pushState(nullptr, map);
 }
 
 void GameAgent::keyBinding()
