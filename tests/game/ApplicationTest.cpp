@@ -422,7 +422,8 @@ TEST_F(ApplicationTest, TheGameRunsFramesUntilTheLastStateLeaves)
     start();
     GameAgent *game = AgentPack::getAgentAs<GameAgent>("80game");
     FewFramesState *state = new FewFramesState(3);
-    game->getManager()->pushState(nullptr, state);
+    // In place of the world map, so that the stack empties when it leaves.
+    game->getManager()->changeState(game->getManager()->top(), state);
     app->run();
     // The emptied stack sends "quit"; that frame still ends.
     EXPECT_EQ(3, TimerAgent::instance()->getCycles());

@@ -1,5 +1,7 @@
 #include "plan/AgentFixture.h"
 
+#include "../gengine/TestSupport.h"
+
 #include "game/GameAgent.h"
 #include "plan/StateManager.h"
 #include "gengine/BaseException.h"
@@ -22,6 +24,7 @@ class GameAgentTest : public AgentFixture {
         virtual void SetUp()
         {
             AgentFixture::SetUp();
+            testsupport::writeWorldMapFiles(m_dir);
             m_game = new GameAgent();
             m_pack->addAgent(m_game);
             m_pack->init();
