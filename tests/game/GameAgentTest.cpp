@@ -23,8 +23,8 @@ class GameAgentTest : public AgentFixture {
         {
             AgentFixture::SetUp();
             m_game = new GameAgent();
-            m_pack->addAgent(m_game);
-            m_pack->init();
+            m_agents->pack().addAgent(m_game);
+            m_agents->pack().init();
         }
         void pressBound(SDLKey key, int mod)
         {

@@ -4,12 +4,20 @@
 // Helpers for engine tests: a temporary directory that removes itself, a
 // running engine core (message bus, script and option agents) whose user and
 // system directories live in such a directory, the few data files the media
-// agents open at start, and log capture.
+// agents open at start, the agents a game state talks to, a timer clock that
+// only the test moves, and log capture.
 
+#include "effect/Font.h"
 #include "gengine/AgentPack.h"
+#include "gengine/DummySoundAgent.h"
+#include "gengine/InputAgent.h"
 #include "gengine/Log.h"
+#include "gengine/NoCopy.h"
 #include "gengine/OptionAgent.h"
 #include "gengine/ScriptAgent.h"
+#include "gengine/TimerAgent.h"
+#include "gengine/VideoAgent.h"
+#include "plan/SubTitleAgent.h"
 
 #include "SDL.h"
 
@@ -19,6 +27,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <ftw.h>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -144,6 +153,51 @@ class EngineCore {
         AgentPack &pack() { return m_pack; }
         static OptionAgent *options() { return OptionAgent::instance(); }
         static ScriptAgent *script() { return ScriptAgent::instance(); }
+};
+
+/** A timer clock at a standstill: no time passes, nothing waits, no Shift. */
+class StillClock : public TimerAgent::Clock {
+    public:
+        virtual unsigned getTicks() { return 1000; }
+        virtual void delay(unsigned /*ms*/) {}
+        virtual bool isShiftHeld() { return false; }
+};
+
+/**
+ * The agents a game state, a level or a planner talks to, from "15script"
+ * to "70subtitle", on SDL's dummy drivers: the silent sound agent and a
+ * timer on a StillClock, so every TimerAgent::update is one cycle. The
+ * media files are written into systemDir first; the user's files live in
+ * userDir. There is no game agent: tests drive their own StateManager.
+ */
+class MediaAgents : public NoCopy {
+    private:
+        std::unique_ptr<AgentPack> m_pack;
+    public:
+        MediaAgents(const std::string &systemDir, const std::string &userDir)
+        {
+            writeMediaFiles(systemDir);
+            Font::init();
+            m_pack.reset(new AgentPack());
+            m_pack->addAgent(new ScriptAgent());
+            m_pack->addAgent(new OptionAgent());
+            m_pack->addAgent(new VideoAgent());
+            m_pack->addAgent(new DummySoundAgent());
+            m_pack->addAgent(new TimerAgent(new StillClock()));
+            m_pack->addAgent(new InputAgent());
+            m_pack->addAgent(new SubTitleAgent());
+            m_pack->init("30video");
+            OptionAgent::instance()->setParam("systemdir", systemDir);
+            OptionAgent::instance()->setParam("userdir", userDir);
+            m_pack->init();
+        }
+        ~MediaAgents()
+        {
+            m_pack->shutdown();
+            m_pack.reset();
+            Font::shutdown();
+        }
+        AgentPack &pack() { return *m_pack; }
 };
 
 }

@@ -6,12 +6,13 @@
 // subtitle font) and a temporary user directory. The timer runs on a clock
 // the test drives: every tick() is one cycle.
 
-#include "gengine/AgentPack.h"
 #include "gengine/BaseListener.h"
+#include "gengine/TestSupport.h"
 #include "gengine/TimerAgent.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ class AppRecorder : public BaseListener {
 class AgentFixture : public testing::Test {
     protected:
         std::string m_dir;
-        AgentPack *m_pack = nullptr;
+        std::unique_ptr<testsupport::MediaAgents> m_agents;
         AppRecorder m_app;
 
         virtual void SetUp();
