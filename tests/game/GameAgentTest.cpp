@@ -28,12 +28,7 @@ class GameAgentTest : public AgentFixture {
         }
         void pressBound(SDLKey key, int mod)
         {
-            SDL_keysym keysym;
-            keysym.scancode = 0;
-            keysym.sym = key;
-            keysym.mod = static_cast<SDLMod>(mod);
-            keysym.unicode = 0;
-            InputAgent::instance()->getKeyBinder()->keyDown(keysym);
+            InputAgent::instance()->getKeyBinder()->keyDown(testsupport::keysym(key, mod));
         }
 };
 

@@ -15,6 +15,7 @@
 #include "gengine/NoCopy.h"
 #include "gengine/OptionAgent.h"
 #include "gengine/ScriptAgent.h"
+#include "gengine/SimpleMsg.h"
 #include "gengine/TimerAgent.h"
 #include "gengine/VideoAgent.h"
 #include "plan/SubTitleAgent.h"
@@ -32,6 +33,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace testsupport {
 
@@ -154,6 +156,25 @@ class EngineCore {
         static OptionAgent *options() { return OptionAgent::instance(); }
         static ScriptAgent *script() { return ScriptAgent::instance(); }
 };
+
+/** Stands in for the application: records the simple messages to "App". */
+class AppRecorder : public BaseListener {
+    public:
+        std::vector<std::string> got;
+        virtual const char *getName() const { return "App"; }
+        virtual void receiveSimple(const SimpleMsg *msg) { got.push_back(msg->getName()); }
+};
+
+/** A key as SDL reports it, without a character. */
+inline SDL_keysym keysym(SDLKey sym, int mod)
+{
+    SDL_keysym result;
+    result.scancode = 0;
+    result.sym = sym;
+    result.mod = static_cast<SDLMod>(mod);
+    result.unicode = 0;
+    return result;
+}
 
 /** A timer clock at a standstill: no time passes, nothing waits, no Shift. */
 class StillClock : public TimerAgent::Clock {

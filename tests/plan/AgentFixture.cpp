@@ -8,11 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-void AppRecorder::receiveSimple(const SimpleMsg *msg)
-{
-    got.push_back(msg->getName());
-}
-
 void AgentFixture::SetUp()
 {
     char pattern[] = "/tmp/tidepool_plan_XXXXXX";

@@ -16,13 +16,7 @@
 #include <string>
 #include <vector>
 
-/** Stands in for the application: records the simple messages to "App". */
-class AppRecorder : public BaseListener {
-    public:
-        std::vector<std::string> got;
-        virtual const char *getName() const { return "App"; }
-        virtual void receiveSimple(const SimpleMsg *msg);
-};
+using testsupport::AppRecorder;
 
 class AgentFixture : public testing::Test {
     protected:
