@@ -1,5 +1,7 @@
 #include "game/GameAgent.h"
 
+#include "menu/DemoMode.h"
+#include "level/LevelStatus.h"
 #include "plan/StateManager.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
@@ -20,6 +22,7 @@ GameAgent::~GameAgent()
 void GameAgent::ownInit()
 {
     m_manager = new StateManager();
+    LevelStatus::setDemoMaker(DemoMode::makeDemo);
     pushFirstState();
     keyBinding();
 }
