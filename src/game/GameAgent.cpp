@@ -1,5 +1,8 @@
 #include "game/GameAgent.h"
 
+#include "menu/MenuHelp.h"
+#include "menu/MenuOptions.h"
+#include "plan/GameInput.h"
 #include "plan/StateManager.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
@@ -20,6 +23,8 @@ GameAgent::~GameAgent()
 void GameAgent::ownInit()
 {
     m_manager = new StateManager();
+    GameInput::setHelpMaker(MenuHelp::createState);
+    GameInput::setMenuMaker(MenuOptions::createState);
     pushFirstState();
     keyBinding();
 }
