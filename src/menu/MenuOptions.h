@@ -42,7 +42,7 @@ class MenuOptions : public GameState, public Drawable {
         virtual void drawOn(SDL_Surface *screen);
 
         void mouseButton(const MouseStroke &stroke);
-        const VBox *getMenu() const { return m_menu; }
+        VBox *getMenu() const { return m_menu; }
         const WiStatusBar *getStatusBar() const { return m_statusBar; }
 };
 
