@@ -2,6 +2,8 @@
 
 #include "menu/DemoMode.h"
 #include "level/LevelStatus.h"
+#include "plan/KeyConsole.h"
+#include "plan/StateInput.h"
 #include "plan/StateManager.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
@@ -23,6 +25,7 @@ void GameAgent::ownInit()
 {
     m_manager = new StateManager();
     LevelStatus::setDemoMaker(DemoMode::makeDemo);
+    StateInput::setConsoleMaker([]() -> GameState * { return new KeyConsole(); });
     pushFirstState();
     keyBinding();
 }
