@@ -11,6 +11,7 @@
 #include "gengine/MessagerAgent.h"
 #include "gengine/OptionAgent.h"
 #include "gengine/StringMsg.h"
+#include "gengine/TestSupport.h"
 #include "gengine/UnknownMsgException.h"
 #include "gengine/VideoAgent.h"
 
@@ -150,6 +151,18 @@ TEST_F(MenuOptionsTest, LanguageFlagRebuildsTheMenuInTheNextUpdate)
     OptionAgent::instance()->setParam("volume_music", "5");
     m_manager->updateGame();
     EXPECT_EQ(before, m_menu->getMenu());
+}
+
+TEST_F(MenuOptionsTest, BrokenLabelsOfTheNewLanguageKeepTheOldMenu)
+{
+    writeData("script/labels__cs.lua", "label_text('menu_music', 'cs')");
+    const VBox *before = m_menu->getMenu();
+    click(inside(part(ROW_LANG, 2), 56 + 5, 5));
+    std::string log = testsupport::captureLog([this]() { m_manager->updateGame(); });
+    EXPECT_TRUE(testsupport::contains(log, "labels__cs.lua")) << log;
+    EXPECT_EQ(before, m_menu->getMenu());
+    EXPECT_EQ("Music", statusAt(inside(part(ROW_MUSIC, 2))));
+    EXPECT_EQ(1, m_manager->size());
 }
 
 TEST_F(MenuOptionsTest, OnlyALanguageChangeIsAccepted)
