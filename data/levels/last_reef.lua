@@ -23,3 +23,26 @@ O.......H..sss..#
         a = {kind = "item_light", name = "amphora", picture = "images/items/light/amphora.png"},
     },
 }
+
+lib.addSounds()
+sound_playMusic("music/level_reef.ogg")
+
+lib.addFonts()
+lib.addDialogs{
+    {name = "small_last", font = "small",
+     en = "The outlet again. This must be the last reef.",
+     cs = "Zase ta trubka. Tohle musí být poslední útes.",
+     sound = {en = "sound/speech/last_reef/small_last__en.ogg", cs = "sound/speech/last_reef/small_last__cs.ogg"}},
+    {name = "big_amphora", font = "big",
+     en = "Careful with the amphora. Step aside before it falls.",
+     cs = "Pozor na amforu. Uhni, než spadne.",
+     sound = {en = "sound/speech/last_reef/big_amphora__en.ogg", cs = "sound/speech/last_reef/big_amphora__cs.ogg"}},
+}
+
+-- the fish talk when the level is first entered, not after every restart
+if level_getRestartCounter() == 1 then
+    lib.planDialog{
+        {lib.model("small"), "small_last"},
+        {lib.model("big"), "big_amphora"},
+    }
+end

@@ -21,3 +21,26 @@ O...PPP......#
         P = {kind = "item_heavy", name = "pipe", picture = "images/items/heavy/pipe_3.png"},
     },
 }
+
+lib.addSounds()
+sound_playMusic("music/level_deep.ogg")
+
+lib.addFonts()
+lib.addDialogs{
+    {name = "small_pipe", font = "small",
+     en = "An old outlet pipe. It leads out to the open sea.",
+     cs = "Stará odtoková trubka. Vede ven na otevřené moře.",
+     sound = {en = "sound/speech/outlet_pipe/small_pipe__en.ogg", cs = "sound/speech/outlet_pipe/small_pipe__cs.ogg"}},
+    {name = "big_pit", font = "big",
+     en = "First get out of that pit, or the pipe lands on you.",
+     cs = "Nejdřív vylez z té jámy, jinak ta trubka spadne na tebe.",
+     sound = {en = "sound/speech/outlet_pipe/big_pit__en.ogg", cs = "sound/speech/outlet_pipe/big_pit__cs.ogg"}},
+}
+
+-- the fish talk when the level is first entered, not after every restart
+if level_getRestartCounter() == 1 then
+    lib.planDialog{
+        {lib.model("small"), "small_pipe"},
+        {lib.model("big"), "big_pit"},
+    }
+end

@@ -22,3 +22,26 @@ lib.createRoom{
         B = {kind = "fish_big", name = "big"},
     },
 }
+
+lib.addSounds()
+sound_playMusic("music/level_deep.ogg")
+
+lib.addFonts()
+lib.addDialogs{
+    {name = "big_back", font = "big",
+     en = "Something is balancing on my back.",
+     cs = "Něco se mi houpe na zádech.",
+     sound = {en = "sound/speech/wobbly_tower/big_back__en.ogg", cs = "sound/speech/wobbly_tower/big_back__cs.ogg"}},
+    {name = "small_tower", font = "small",
+     en = "A tower! If you swim away, it falls right into my hole.",
+     cs = "Věž! Když odplaveš, spadne přímo do mé díry.",
+     sound = {en = "sound/speech/wobbly_tower/small_tower__en.ogg", cs = "sound/speech/wobbly_tower/small_tower__cs.ogg"}},
+}
+
+-- the fish talk when the level is first entered, not after every restart
+if level_getRestartCounter() == 1 then
+    lib.planDialog{
+        {lib.model("big"), "big_back"},
+        {lib.model("small"), "small_tower"},
+    }
+end

@@ -336,6 +336,17 @@ function lib.createRoom(desc)
 end
 
 ------------------------------------------------------------------------------
+-- Sounds.
+
+--- Adds the sounds the room plays by itself: items landing and fish dying.
+function lib.addSounds()
+    sound_addSound("impact_light", "sound/impact_light.ogg")
+    sound_addSound("impact_heavy", "sound/impact_heavy.ogg")
+    sound_addSound("dead_small", "sound/dead_small.ogg")
+    sound_addSound("dead_big", "sound/dead_big.ogg")
+end
+
+------------------------------------------------------------------------------
 -- Dialogs.
 
 --- The subtitle colours of the two fish, under the font names "small" and "big".
