@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages tidepool needs to build, run and test.
+# Installs the Debian packages tidepool needs to build, run and test (the
+# list of DEVELOPERS.md).
 # Does nothing when everything is present; refreshes the package lists only
 # when a package cannot be found in them.
 set -euo pipefail
@@ -8,7 +9,7 @@ PACKAGES=(
     build-essential cmake pkg-config
     libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
     libsdl-gfx1.2-dev liblua5.1-0-dev
-    googletest libgtest-dev libbenchmark-dev fonts-dejavu-core
+    googletest libgtest-dev libbenchmark-dev fonts-dejavu-core python3
     xvfb xdotool sox libsox-fmt-all espeak-ng
 )
 

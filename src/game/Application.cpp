@@ -1,19 +1,24 @@
 #include "game/Application.h"
 
+#include "game/GameAgent.h"
+
+#include "effect/Font.h"
 #include "gengine/AgentPack.h"
+#include "gengine/DummySoundAgent.h"
+#include "gengine/InputAgent.h"
 #include "gengine/Log.h"
 #include "gengine/MessagerAgent.h"
 #include "gengine/OptionAgent.h"
 #include "gengine/OptionParams.h"
 #include "gengine/Path.h"
 #include "gengine/Random.h"
-#include "gengine/SDLException.h"
+#include "gengine/SDLSoundAgent.h"
 #include "gengine/ScriptAgent.h"
 #include "gengine/SimpleMsg.h"
 #include "gengine/StringMsg.h"
 #include "gengine/TimerAgent.h"
-
-#include "SDL.h"
+#include "gengine/VideoAgent.h"
+#include "plan/SubTitleAgent.h"
 
 #include <cstdio>
 
@@ -41,22 +46,33 @@ const int MAX_LOG_LEVEL = 7;
 const int MIN_LOG_LEVEL = 3;
 }
 
-Application::Application() : m_quit(false), m_ownsSdl(false)
+Application::Application() : m_quit(false)
 {
     Random::init();
-    // Font::init() goes here, before the agents, once fonts exist.
-    m_agents.reset(new AgentPack());
-    // The pack orders agents by name; this is only the order of creation.
-    m_agents->addAgent(new ScriptAgent());
-    m_agents->addAgent(new OptionAgent());
-    // VideoAgent, InputAgent, SubTitleAgent and GameAgent join here.
-    m_agents->addAgent(new TimerAgent());
+    Font::init();
+    try {
+        m_agents.reset(new AgentPack());
+        // The pack orders agents by name; this is only the order of creation.
+        // The sound agent is chosen during start-up.
+        m_agents->addAgent(new ScriptAgent());
+        m_agents->addAgent(new OptionAgent());
+        m_agents->addAgent(new VideoAgent());
+        m_agents->addAgent(new InputAgent());
+        m_agents->addAgent(new SubTitleAgent());
+        m_agents->addAgent(new GameAgent());
+        m_agents->addAgent(new TimerAgent());
+    } catch (...) {
+        // No destructor runs for a half-built application.
+        m_agents.reset();
+        Font::shutdown();
+        throw;
+    }
 }
 
 Application::~Application()
 {
     m_agents.reset();
-    // Font::shutdown() goes here, after the agents.
+    Font::shutdown();
 }
 
 void Application::init(int argc, const char *const argv[])
@@ -74,11 +90,31 @@ void Application::init(int argc, const char *const argv[])
 
     runInitScript();
 
+    // Opens the display.
     m_agents->init("50timer");
-    startSdlClock();
-    // The sound agent is chosen here: SDLSoundAgent when "sound" is on and
-    // its init succeeds, DummySoundAgent otherwise.
+    prepareSound();
     m_agents->init("");
+}
+
+void Application::prepareSound()
+{
+    std::unique_ptr<SoundAgent> sound;
+    if (OptionAgent::instance()->getBool("sound", true)) {
+        sound.reset(new SDLSoundAgent());
+        try {
+            sound->init();
+        } catch (const BaseException &e) {
+            // A machine without a usable audio device still plays, silently.
+            LOG_WARNING(e.info());
+            sound.reset();
+        }
+    }
+    if (!sound) {
+        // Initialised with the agents after the display, in name order.
+        sound.reset(new DummySoundAgent());
+    }
+    m_agents->addAgent(sound.get());
+    sound.release();
 }
 
 void Application::runInitScript()
@@ -95,19 +131,6 @@ void Application::runInitScript()
     ScriptAgent::instance()->doFile(init);
 }
 
-void Application::startSdlClock()
-{
-    // The frame timer counts SDL ticks, which start with SDL itself. The video
-    // agent starts SDL when it opens the display; until it exists (or when it
-    // did not), start SDL here and end it at shutdown.
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) {
-        if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_NOPARACHUTE) < 0) {
-            throw SDLException(InfoText("Init"));
-        }
-        m_ownsSdl = true;
-    }
-}
-
 void Application::run()
 {
     while (!m_quit) {
@@ -118,10 +141,6 @@ void Application::run()
 void Application::shutdown()
 {
     m_agents->shutdown();
-    if (m_ownsSdl) {
-        SDL_Quit();
-        m_ownsSdl = false;
-    }
 }
 
 void Application::receiveSimple(const SimpleMsg *msg)

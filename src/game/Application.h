@@ -17,12 +17,12 @@ class Application : public NoCopy, public BaseListener {
     private:
         std::unique_ptr<AgentPack> m_agents;
         bool m_quit;
-        bool m_ownsSdl;
 
         void runInitScript();
-        void startSdlClock();
+        void prepareSound();
     public:
-        /** Creates the agents; only the message bus is initialised here. */
+        /** Starts the font library and creates the agents; only the message
+         *  bus is initialised here. Throws TTFException "Init". */
         Application();
         virtual ~Application();
         virtual const char *getName() const { return "App"; }

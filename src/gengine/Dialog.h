@@ -20,7 +20,7 @@ class Dialog : public NoCopy {
         std::string m_subtitle;
     public:
         /** The longest minimum time of a line, in cycles. */
-        static const int MAX_MIN_TIME = 180;
+        static constexpr int MAX_MIN_TIME = 180;
 
         Dialog(const std::string &lang, const std::string &soundfile,
                 const std::string &subtitle);

@@ -9,8 +9,8 @@
 
 class DisplayScale {
     public:
-        static const int DISPLAY_WIDTH = 320;
-        static const int DISPLAY_HEIGHT = 240;
+        static constexpr int DISPLAY_WIDTH = 320;
+        static constexpr int DISPLAY_HEIGHT = 240;
 
         /** Logical size over display size, computed in double, kept as float. */
         static void update(int logicalWidth, int logicalHeight);

@@ -14,7 +14,7 @@
 
 class KeyStroke {
     private:
-        static const int MOD_MASK = KMOD_CTRL | KMOD_ALT;
+        static constexpr int MOD_MASK = KMOD_CTRL | KMOD_ALT;
         int m_sym;
         int m_mod;
         Uint16 m_unicode;

@@ -58,11 +58,26 @@ void OptionAgent::ownInit()
     // Numbers in scripts and files are always written with a dot.
     setlocale(LC_NUMERIC, "C");
     if (getParam("lang").empty()) {
-        const char *locale = setlocale(LC_MESSAGES, nullptr);
-        if (locale && strlen(locale) >= 2) {
-            setParam("lang", std::string(locale).substr(0, 5));
+        const std::string lang = localeLanguage(setlocale(LC_MESSAGES, nullptr));
+        if (!lang.empty()) {
+            setParam("lang", lang);
         }
     }
+}
+
+std::string OptionAgent::localeLanguage(const char *locale)
+{
+    if (!locale || strlen(locale) < 2) {
+        return "";
+    }
+    const std::string name(locale);
+    // The portable locales name no language; their code would only make
+    // every localised lookup miss.
+    const std::string base = name.substr(0, name.find_first_of(".@"));
+    if (base == "C" || base == "POSIX") {
+        return "";
+    }
+    return name.substr(0, 5);
 }
 
 void OptionAgent::ownShutdown()

@@ -34,6 +34,14 @@ class OptionAgent : public BaseAgent {
         /** Accepts "param_changed" of "systemdir" and "userdir" only. */
         virtual void receiveString(const StringMsg *msg);
 
+        /**
+         * The language code a messages locale names: its first five
+         * characters (cs_CZ.UTF-8 gives cs_CZ), or "" for a missing or
+         * one-letter name and for the locales that name no language
+         * ("C", "POSIX" and their encodings such as C.UTF-8).
+         */
+        static std::string localeLanguage(const char *locale);
+
         void setParam(const std::string &name, const std::string &value);
         void setParam(const std::string &name, long long value);
         std::string getParam(const std::string &name, const std::string &defaultValue = "") const;

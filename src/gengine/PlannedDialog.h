@@ -22,7 +22,7 @@ class PlannedDialog : public NoCopy {
         bool isPlaying() const;
     public:
         /** The end cycle of an endless silent line. */
-        static const int ENDLESS = 0x40000000;
+        static constexpr int ENDLESS = 0x40000000;
 
         PlannedDialog(int actor, Dialog *dialog, int minTime);
 

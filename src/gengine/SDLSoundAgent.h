@@ -15,8 +15,8 @@
 
 class SDLSoundAgent : public SoundAgent {
     public:
-        static const int CHANNELS = 16;
-        static const int DEFAULT_FREQUENCY = 44100;
+        static constexpr int CHANNELS = 16;
+        static constexpr int DEFAULT_FREQUENCY = 44100;
     private:
         static BaseMsg *ms_finished;
         static std::atomic<int> ms_finishedPlays;

@@ -19,8 +19,8 @@ class Path;
 
 class VideoAgent : public BaseAgent, public MultiDrawer {
     public:
-        static const int DISPLAY_BPP = 16;
-        static const int MAX_SCREEN_SIDE = 4096;
+        static constexpr int DISPLAY_BPP = 16;
+        static constexpr int MAX_SCREEN_SIDE = 4096;
     private:
         SDL_Surface *m_screen;
         SDL_Surface *m_display;

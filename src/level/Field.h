@@ -27,7 +27,7 @@ class Field : public NoCopy {
         }
     public:
         /** The largest number of cells a room may have. */
-        static const int MAX_CELLS = 1 << 20;
+        static constexpr int MAX_CELLS = 1 << 20;
 
         /** Throws LayoutException "bad room size" for a negative or too large size. */
         Field(int w, int h);

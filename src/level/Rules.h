@@ -29,7 +29,7 @@ class Rules : public NoCopy {
             ACTION_MOVE = 2
         };
         /** Locations further out than this are refused. */
-        static const int MAX_COORD = 1 << 24;
+        static constexpr int MAX_COORD = 1 << 24;
     private:
         Dir::eDir m_dir;
         bool m_readyToDie;

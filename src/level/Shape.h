@@ -20,7 +20,7 @@ class Shape : public NoCopy {
         int m_h;
     public:
         /** Rows and columns beyond this are refused, so that cell positions stay small. */
-        static const int MAX_SIZE = 1 << 16;
+        static constexpr int MAX_SIZE = 1 << 16;
 
         /**
          * Parses the text; throws LayoutException "bad shape char" for any

@@ -26,7 +26,7 @@ class WavyPicture;
 class View : public Drawable, public RoomMedia {
     public:
         /** Pixels per cell on the screen. */
-        static const int CELL = 15;
+        static constexpr int CELL = 15;
     private:
         std::vector<std::unique_ptr<Decor>> m_decors;
         const Room *m_room;

@@ -1,8 +1,16 @@
 #include "game/Application.h"
+#include "game/GameAgent.h"
+#include "gengine/AgentPack.h"
+#include "gengine/DummySoundAgent.h"
 #include "gengine/Log.h"
 #include "gengine/OptionAgent.h"
+#include "gengine/SDLSoundAgent.h"
 #include "gengine/SimpleMsg.h"
 #include "gengine/StringMsg.h"
+#include "gengine/TimerAgent.h"
+#include "gengine/VideoAgent.h"
+#include "plan/GameState.h"
+#include "plan/StateManager.h"
 
 #include "gengine/TestSupport.h"
 
@@ -20,6 +28,7 @@
 using testsupport::captureLog;
 using testsupport::contains;
 using testsupport::TempDir;
+using testsupport::writeMediaFiles;
 
 namespace {
 
@@ -54,8 +63,12 @@ std::string binary()
     return buildDir() + "/src/game/tidepool";
 }
 
-/** Runs the built program in dir with the given arguments. */
-ProgramRun runProgram(const TempDir &dir, const std::vector<std::string> &args)
+/**
+ * Runs the built program in dir with the given arguments; env holds
+ * NAME=value settings added to the program's environment.
+ */
+ProgramRun runProgram(const TempDir &dir, const std::vector<std::string> &args,
+                      const std::vector<std::string> &env = {})
 {
     const std::string out = dir.file("stdout.txt");
     const std::string err = dir.file("stderr.txt");
@@ -77,6 +90,10 @@ ProgramRun runProgram(const TempDir &dir, const std::vector<std::string> &args)
         dup2(nullFd, 0);
         dup2(outFd, 1);
         dup2(errFd, 2);
+        for (const std::string &setting : env) {
+            std::string::size_type eq = setting.find('=');
+            setenv(setting.substr(0, eq).c_str(), setting.substr(eq + 1).c_str(), 1);
+        }
         execv(raw[0], raw.data());
         _exit(127);
     }
@@ -136,6 +153,18 @@ TEST(ProgramCommandLine, ConfigListsEveryDocumentedParameter)
               run.out);
 }
 
+TEST(ProgramCommandLine, LocalesWithoutALanguageLeaveTheDefaultLanguage)
+{
+    TempDir dir;
+    struct Case { const char *locale; const char *lang; };
+    const Case cases[] = {{"C", "lang=''"}, {"C.UTF-8", "lang=''"}, {"POSIX", "lang=''"}};
+    for (const Case &c : cases) {
+        ProgramRun run = runProgram(dir, {"-c"}, {std::string("LC_ALL=") + c.locale});
+        EXPECT_EQ(0, run.status) << c.locale;
+        EXPECT_TRUE(contains(run.out, std::string("\n") + c.lang + "\n")) << c.locale << run.out;
+    }
+}
+
 TEST(ProgramCommandLine, BadArgumentsEndStartUpWithAnErrorStatus)
 {
     TempDir dir;
@@ -167,23 +196,80 @@ TEST(ProgramStartUp, MissingInitScriptIsAnError)
         << run.err;
 }
 
+/** The positions of the lines in text; fails for a missing line. */
+std::vector<std::string::size_type> positions(const std::string &text,
+                                              const std::vector<std::string> &lines)
+{
+    std::vector<std::string::size_type> found;
+    for (const std::string &line : lines) {
+        std::string::size_type pos = text.find(line);
+        EXPECT_NE(std::string::npos, pos) << line << "\n" << text;
+        found.push_back(pos);
+    }
+    return found;
+}
+
 TEST(ProgramStartUp, InitScriptThatQuitsEndsNormallyAfterAnOrderlyShutdown)
 {
     TempDir dir;
+    writeMediaFiles(dir.file("data"));
     dir.write("data/script/init.lua", "sendMsg('App', 'quit')\n");
     ProgramRun run = runProgram(dir, {"systemdir=data", "loglevel=7"});
     EXPECT_EQ(0, run.status) << run.err;
-    std::vector<std::string> events;
-    for (const char *line : {"DEBUG init; name='50timer'", "DEBUG shutdown; name='50timer'",
-                             "DEBUG shutdown; name='20option'", "DEBUG shutdown; name='15script'",
-                             "DEBUG shutdown; name='10messager'"}) {
-        std::string::size_type pos = run.err.find(line);
-        EXPECT_NE(std::string::npos, pos) << line << "\n" << run.err;
-        events.push_back(std::to_string(pos + 1000000000));
+    // Debug lines start with the command line's loglevel, after the script
+    // and option agents have started.
+    const std::vector<std::string> started = {"30video", "40sound", "50timer", "60input",
+                                              "70subtitle", "80game"};
+    const std::vector<std::string> stopped = {"80game", "70subtitle", "60input", "50timer",
+                                              "40sound", "30video", "20option", "15script",
+                                              "10messager"};
+    std::vector<std::string> lines;
+    for (const std::string &name : started) {
+        lines.push_back("DEBUG init; name='" + name + "'\n");
     }
-    EXPECT_TRUE(std::is_sorted(events.begin(), events.end())) << run.err;
+    for (const std::string &name : stopped) {
+        lines.push_back("DEBUG shutdown; name='" + name + "'\n");
+    }
+    std::vector<std::string::size_type> found = positions(run.err, lines);
+    EXPECT_TRUE(std::is_sorted(found.begin(), found.end())) << run.err;
     EXPECT_TRUE(contains(run.err, "src/gengine/BaseAgent:")) << run.err;
     EXPECT_FALSE(contains(run.err, "init; name='15script'")) << "logged before loglevel 7";
+    EXPECT_FALSE(contains(run.err, "WARNING")) << run.err;
+}
+
+TEST(ProgramStartUp, MissingMediaFilesEndStartUpWithAnError)
+{
+    // The display needs its icon; the agents started so far still shut down.
+    TempDir dir;
+    dir.write("data/script/init.lua", "");
+    ProgramRun run = runProgram(dir, {"systemdir=data", "loglevel=7"});
+    EXPECT_EQ(1, run.status);
+    EXPECT_TRUE(contains(run.err, "ERROR Load; file='data/images/icon.png'")) << run.err;
+    EXPECT_TRUE(contains(run.err, "DEBUG shutdown; name='30video'")) << run.err;
+    EXPECT_FALSE(contains(run.err, "init; name='40sound'")) << run.err;
+}
+
+TEST(ProgramStartUp, AFailingAudioDriverOnlyWarnsAndTheGameRunsSilent)
+{
+    TempDir dir;
+    writeMediaFiles(dir.file("data"));
+    dir.write("data/script/init.lua", "sendMsg('App', 'quit')\n");
+    ProgramRun run = runProgram(dir, {"systemdir=data", "loglevel=7"},
+                                {"SDL_AUDIODRIVER=no_such_driver"});
+    EXPECT_EQ(0, run.status) << run.err;
+    // The mixer's failure is logged by the start-up sequence ...
+    const std::string::size_type warning = run.err.find("WARNING Mix_OpenAudio; Mix='");
+    ASSERT_NE(std::string::npos, warning) << run.err;
+    const std::string::size_type lineStart = run.err.rfind('\n', warning) + 1;
+    EXPECT_EQ(0, run.err.compare(lineStart, 21, "src/game/Application:")) << run.err;
+    // ... and then the silent agent starts with the others, after the display.
+    std::vector<std::string::size_type> found = positions(run.err, {"init; name='30video'"});
+    found.push_back(warning);
+    for (const char *line : {"init; name='40sound'", "init; name='50timer'",
+                             "shutdown; name='40sound'"}) {
+        found.push_back(run.err.find(line, warning));
+    }
+    EXPECT_TRUE(std::is_sorted(found.begin(), found.end())) << run.err;
 }
 
 TEST(ProgramStartUp, FailingInitScriptIsAnErrorButStillShutsDown)
@@ -206,23 +292,36 @@ class ApplicationTest : public testing::Test {
         std::unique_ptr<Application> app;
         void SetUp() override
         {
-            dir.write("data/script/init.lua", "setParam('from_init', 'yes')\n");
-            const std::string system = "systemdir=" + dir.file("data");
-            const std::string user = "userdir=" + dir.file("user");
-            const char *argv[] = {"tidepool", system.c_str(), user.c_str()};
+            writeMediaFiles(dir.file("data"));
+            dir.write("data/script/init.lua",
+                      "setParam('from_init', 'yes')\nsetParam('timeinterval', '5')\n");
+        }
+        /** Builds the application and runs its start-up with these arguments. */
+        void start(const std::vector<std::string> &extra = {})
+        {
+            std::vector<std::string> args = {"tidepool", "systemdir=" + dir.file("data"),
+                                             "userdir=" + dir.file("user")};
+            args.insert(args.end(), extra.begin(), extra.end());
+            std::vector<const char *> argv;
+            for (const std::string &arg : args) {
+                argv.push_back(arg.c_str());
+            }
             app.reset(new Application());
-            app->init(3, argv);
+            app->init(static_cast<int>(argv.size()), argv.data());
         }
         void TearDown() override
         {
-            app->shutdown();
-            app.reset();
+            if (app) {
+                app->shutdown();
+                app.reset();
+            }
             setLogLevel(savedLevel);
         }
 };
 
 TEST_F(ApplicationTest, StartsWithTheInitScriptAndFollowsTheLogLevelParameter)
 {
+    start();
     EXPECT_EQ("yes", OptionAgent::instance()->getParam("from_init"));
     OptionAgent::instance()->setParam("loglevel", "4");
     EXPECT_EQ(4, getLogLevel());
@@ -241,6 +340,7 @@ TEST_F(ApplicationTest, StartsWithTheInitScriptAndFollowsTheLogLevelParameter)
 
 TEST_F(ApplicationTest, UnknownMessagesOnlyWarn)
 {
+    start();
     std::string log = captureLog([]() {
         SimpleMsg("App", "jump").send();
         StringMsg("App", "shout", "x").send();
@@ -252,11 +352,92 @@ TEST_F(ApplicationTest, UnknownMessagesOnlyWarn)
     EXPECT_FALSE(contains(log, "param_changed")) << log;
 }
 
-TEST_F(ApplicationTest, QuitEndsTheLoopAfterTheCurrentFrame)
+TEST_F(ApplicationTest, QuitBeforeTheLoopRunsNoFrame)
 {
+    start();
     ScriptAgent::instance()->doString("sendMsg('App', 'quit')");
     app->run();
-    SUCCEED();
+    EXPECT_EQ(0, TimerAgent::instance()->getCycles());
+}
+
+TEST_F(ApplicationTest, EveryAgentIsReadyAfterStartUp)
+{
+    start();
+    for (const char *name : {"10messager", "15script", "20option", "30video", "40sound",
+                             "50timer", "60input", "70subtitle", "80game"}) {
+        EXPECT_NO_THROW(AgentPack::getAgent(name)) << name;
+    }
+}
+
+TEST_F(ApplicationTest, SoundIsSilentWhenSwitchedOffOrWhenTheDeviceFails)
+{
+    struct Case { std::vector<std::string> args; const char *driver; bool silent; };
+    const Case cases[] = {
+        {{}, "dummy", false},
+        {{"sound=0"}, "dummy", true},
+        {{}, "no_such_driver", true},
+        {{"sound=0"}, "no_such_driver", true},
+    };
+    const char *saved = getenv("SDL_AUDIODRIVER");
+    const std::string savedDriver = saved ? saved : "";
+    for (const Case &c : cases) {
+        setenv("SDL_AUDIODRIVER", c.driver, 1);
+        std::string log = captureLog([&]() { start(c.args); }, LOG_LEVEL_WARNING);
+        BaseAgent *sound = AgentPack::getAgent("40sound");
+        EXPECT_EQ(c.silent, dynamic_cast<DummySoundAgent *>(sound) != nullptr) << c.driver;
+        EXPECT_EQ(!c.silent, dynamic_cast<SDLSoundAgent *>(sound) != nullptr) << c.driver;
+        // Only the failed device is worth a warning; switching sound off is not.
+        EXPECT_EQ(std::string(c.driver) != "dummy" && c.args.empty(),
+                  contains(log, "WARNING Mix_OpenAudio")) << log;
+        // The volumes get their defaults either way.
+        EXPECT_EQ(90, OptionAgent::instance()->getInt("volume_sound", 0));
+        app->shutdown();
+        app.reset();
+    }
+    setenv("SDL_AUDIODRIVER", savedDriver.c_str(), 1);
+}
+
+/** A first state that leaves the stack after a few frames. */
+class FewFramesState : public GameState {
+    public:
+        int updates = 0;
+        int limit;
+        explicit FewFramesState(int frames) : limit(frames) {}
+        virtual const char *getName() const { return "state_few_frames"; }
+    protected:
+        virtual void ownInitState() {}
+        virtual void ownUpdateState()
+        {
+            if (++updates == limit) {
+                quitState();
+            }
+        }
+        virtual void ownPauseState() {}
+        virtual void ownResumeState() {}
+        virtual void ownCleanState() {}
+};
+
+TEST_F(ApplicationTest, TheGameRunsFramesUntilTheLastStateLeaves)
+{
+    start();
+    GameAgent *game = AgentPack::getAgentAs<GameAgent>("80game");
+    FewFramesState *state = new FewFramesState(3);
+    game->getManager()->pushState(nullptr, state);
+    app->run();
+    // The emptied stack sends "quit"; that frame still ends.
+    EXPECT_EQ(3, TimerAgent::instance()->getCycles());
+    EXPECT_NE(nullptr, VideoAgent::instance()->getSurface());
+}
+
+TEST_F(ApplicationTest, PlaytimeIsStoredAtShutdown)
+{
+    dir.write("user/script/options.lua", "setParam(\"playtime\", \"100\")\n");
+    start();
+    app->shutdown();
+    app.reset();
+    std::string config = dir.read("user/script/options.lua");
+    EXPECT_EQ(0u, config.find("-- this file is automatically generated\n")) << config;
+    EXPECT_TRUE(contains(config, "setParam(\"playtime\", \"1")) << config;
 }
 
 }

@@ -135,6 +135,18 @@ TEST(OptionAgentStart, SetsBuiltInValuesAndReadsTheUserFileOfANewUserdir)
     EXPECT_TRUE(contains(log, "WARNING script failure; error='")) << log;
 }
 
+TEST(OptionAgentStart, LanguageOfTheMessagesLocale)
+{
+    struct Case { const char *locale; const char *lang; };
+    const Case cases[] = {
+        {"cs_CZ.UTF-8", "cs_CZ"}, {"de", "de"}, {"en_GB", "en_GB"}, {"pt_BR@euro", "pt_BR"},
+        {"C", ""}, {"C.UTF-8", ""}, {"C.utf8", ""}, {"POSIX", ""}, {"", ""}, {nullptr, ""},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(c.lang, OptionAgent::localeLanguage(c.locale)) << (c.locale ? c.locale : "null");
+    }
+}
+
 TEST(OptionAgentStart, DefaultUserdirIsTheHiddenFolderOfTheCurrentDirectory)
 {
     AgentPack pack;

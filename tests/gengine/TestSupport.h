@@ -3,12 +3,15 @@
 
 // Helpers for engine tests: a temporary directory that removes itself, a
 // running engine core (message bus, script and option agents) whose user and
-// system directories live in such a directory, and log capture.
+// system directories live in such a directory, the few data files the media
+// agents open at start, and log capture.
 
 #include "gengine/AgentPack.h"
 #include "gengine/Log.h"
 #include "gengine/OptionAgent.h"
 #include "gengine/ScriptAgent.h"
+
+#include "SDL.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +82,25 @@ class TempDir {
             return stat(file(relative).c_str(), &info) == 0;
         }
 };
+
+/**
+ * Writes into the data directory dataDir what the display and the subtitles
+ * open at start: a tiny "images/icon.png" (pictures are recognised by their
+ * content, so a BMP serves) and "font/font_subtitle.ttf".
+ */
+inline void writeMediaFiles(const std::string &dataDir)
+{
+    for (const char *sub : {"", "/images", "/font"}) {
+        mkdir((dataDir + sub).c_str(), 0777);
+    }
+    SDL_Surface *icon = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 2, 32, 0, 0, 0, 0);
+    ASSERT_NE(nullptr, icon);
+    int saved = SDL_SaveBMP(icon, (dataDir + "/images/icon.png").c_str());
+    SDL_FreeSurface(icon);
+    ASSERT_EQ(0, saved);
+    ASSERT_EQ(0, symlink("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                         (dataDir + "/font/font_subtitle.ttf").c_str()));
+}
 
 /** Runs fn and returns what it logged, at the given log level. */
 template <class Fn> std::string captureLog(Fn fn, int level = LOG_LEVEL_DEBUG)
