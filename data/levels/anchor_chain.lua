@@ -6,8 +6,8 @@ lib.createRoom{
     picture = "images/rooms/anchor_chain/bg.png",
     map = [[
 ###############
-#.....#########
-#.....#########
+#....#..#######
+#....#..#######
 #BBBB.AA.......
 #BBBB.AA.......
 #sss..###..####
@@ -18,11 +18,12 @@ lib.createRoom{
         ["#"] = {kind = "item_fixed", name = "walls", picture = "images/rooms/anchor_chain/walls.png"},
         s = {kind = "fish_small", name = "small"},
         B = {kind = "fish_big", name = "big"},
-        A = {kind = "item_heavy", name = "anchor", picture = "images/items/heavy/steel_big.png"},
+        A = {kind = "item_heavy", name = "anchor", picture = "images/items/heavy/anchor.png"},
     },
 }
--- the chain hangs from a ring in the ceiling above the anchor's ledge
-game_addDecor("rope", lib.model("walls").index, lib.model("anchor").index, 105, 45, 15, 2)
+-- the chain hangs from the ceiling of the shaft above the anchor's ledge
+-- (the walls start at cell 0, 0) down to the ring of the anchor
+game_addDecor("rope", lib.model("walls").index, lib.model("anchor").index, 105, 15, 15, 3)
 
 lib.addSounds()
 sound_playMusic("music/level_reef.ogg")

@@ -16,7 +16,7 @@ O.......H..sss..#
 ]],
     legend = {
         ["#"] = {kind = "item_fixed", picture = "images/rooms/last_reef/walls.png"},
-        O = {kind = "output_left", name = "outlet"},
+        O = {kind = "output_left", name = "outlet", picture = "images/items/fixed/outlet_left.png"},
         s = {kind = "fish_small", name = "small"},
         B = {kind = "fish_big", name = "big"},
         H = {kind = "item_heavy", name = "steel", picture = "images/items/heavy/steel_tall.png"},

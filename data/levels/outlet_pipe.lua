@@ -15,7 +15,7 @@ O...PPP......#
 ]],
     legend = {
         ["#"] = {kind = "item_fixed", picture = "images/rooms/outlet_pipe/walls.png"},
-        O = {kind = "output_left", name = "outlet"},
+        O = {kind = "output_left", name = "outlet", picture = "images/items/fixed/outlet_left.png"},
         s = {kind = "fish_small", name = "small"},
         B = {kind = "fish_big", name = "big"},
         P = {kind = "item_heavy", name = "pipe", picture = "images/items/heavy/pipe_3.png"},
