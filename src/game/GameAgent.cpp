@@ -1,5 +1,10 @@
 #include "game/GameAgent.h"
 
+#include "menu/DemoMode.h"
+#include "menu/MenuHelp.h"
+#include "menu/MenuOptions.h"
+#include "level/LevelStatus.h"
+#include "plan/GameInput.h"
 #include "plan/StateManager.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
@@ -20,6 +25,9 @@ GameAgent::~GameAgent()
 void GameAgent::ownInit()
 {
     m_manager = new StateManager();
+    GameInput::setHelpMaker(MenuHelp::createState);
+    GameInput::setMenuMaker(MenuOptions::createState);
+    LevelStatus::setDemoMaker(DemoMode::makeDemo);
     pushFirstState();
     keyBinding();
 }

@@ -1,12 +1,15 @@
 #include "plan/AgentFixture.h"
 
 #include "game/GameAgent.h"
+#include "level/LevelStatus.h"
+#include "plan/GameState.h"
 #include "plan/StateManager.h"
 #include "gengine/BaseException.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
 #include "gengine/KeyStroke.h"
 #include "gengine/OptionAgent.h"
+#include "gengine/Path.h"
 #include "gengine/SimpleMsg.h"
 
 #include "SDL.h"
@@ -68,6 +71,14 @@ TEST_F(GameAgentTest, HugeStoredPlaytimeDoesNotOverflow)
     OptionAgent::instance()->setParam("playtime", "2147483647");
     m_game->shutdown();
     EXPECT_EQ(2147483647, OptionAgent::instance()->getInt("playtime", 0));
+}
+
+TEST_F(GameAgentTest, LevelsCanStartDemos)
+{
+    GameState *demo = LevelStatus::makeDemo(Path::dataReadPath("script/demo.lua"));
+    ASSERT_NE(nullptr, demo);
+    EXPECT_STREQ("state_demo", demo->getName());
+    delete demo;
 }
 
 }
