@@ -5,6 +5,8 @@
 #include "menu/MenuOptions.h"
 #include "level/LevelStatus.h"
 #include "plan/GameInput.h"
+#include "plan/KeyConsole.h"
+#include "plan/StateInput.h"
 #include "plan/StateManager.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
@@ -28,6 +30,7 @@ void GameAgent::ownInit()
     GameInput::setHelpMaker(MenuHelp::createState);
     GameInput::setMenuMaker(MenuOptions::createState);
     LevelStatus::setDemoMaker(DemoMode::makeDemo);
+    StateInput::setConsoleMaker([]() -> GameState * { return new KeyConsole(); });
     pushFirstState();
     keyBinding();
 }
