@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 /** A playing state below the menus: counts its cycles and paints itself blue. */
@@ -208,6 +210,18 @@ class MenuOverlayTest : public MenuFixture {
             MenuFixture::TearDown();
         }
 };
+
+TEST_F(MenuOverlayTest, MenuThatCannotBeBuiltLeavesThePlayingStateAlone)
+{
+    PlayState *play = new PlayState();
+    push(play);
+    std::remove(dataFile("images/menu/back.png").c_str());
+    std::string log = testsupport::captureLog([this]() { pressKey(SDLK_F10); });
+    EXPECT_TRUE(testsupport::contains(log, "state is not available")) << log;
+    EXPECT_TRUE(testsupport::contains(log, "back.png")) << log;
+    EXPECT_EQ(play, m_manager->top());
+    EXPECT_EQ(1, m_manager->size());
+}
 
 TEST_F(MenuOverlayTest, MenusOpenAboveAPlayingStateThatKeepsRunning)
 {
