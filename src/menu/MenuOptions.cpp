@@ -15,6 +15,8 @@
 #include "widget/WiStatusBar.h"
 #include "effect/Font.h"
 #include "effect/SurfaceTool.h"
+#include "gengine/BaseException.h"
+#include "gengine/Log.h"
 #include "gengine/Path.h"
 #include "gengine/SimpleMsg.h"
 #include "gengine/StringMsg.h"
@@ -130,7 +132,13 @@ void MenuOptions::ownUpdateState()
 {
     if (m_needsRefresh) {
         m_needsRefresh = false;
-        prepareMenu();
+        try {
+            prepareMenu();
+        } catch (const BaseException &e) {
+            // The new language may bring its own broken script or picture;
+            // the menu that works stays, so the player can choose again.
+            LOG_WARNING(e.info());
+        }
         ownResumeState();
     }
     m_statusBar->setLabel(IWidget::getTipAt(m_menu, getInput()->getMouseLoc()));
