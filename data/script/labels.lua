@@ -35,28 +35,22 @@ label("solver_worse",
 -- keep it inside the smallest rooms.
 label("help",
     "Arrows: move the active fish\n" ..
-    "Space: switch between the fish\n" ..
+    "Space: switch fish, click: choose one\n" ..
     "I J K L: small fish, W A S D: big fish\n" ..
-    "Click a fish to choose it\n" ..
     "Minus: undo, plus: redo\n" ..
     "Backspace: restart the level\n" ..
-    "F2: save, F3: load\n" ..
-    "F5: number of moves\n" ..
-    "F6: subtitles on and off\n" ..
-    "F10: options, F11: full screen\n" ..
-    "Esc: leave, Shift: faster\n" ..
-    "\n" ..
+    "F2: save, F3: load, F5: moves\n" ..
+    "F6: subtitles, F10: options\n" ..
+    "F11: full screen, Shift: faster\n" ..
+    "Esc: leave the level\n" ..
     "Press any key",
     "Šipky: pohyb vybrané ryby\n" ..
-    "Mezerník: přepnutí ryb\n" ..
+    "Mezerník: přepnutí, klik: výběr ryby\n" ..
     "I J K L: malá ryba, W A S D: velká\n" ..
-    "Kliknutím vybereš rybu\n" ..
     "Minus: zpět, plus: znovu\n" ..
     "Backspace: hrát od začátku\n" ..
-    "F2: uložit, F3: nahrát\n" ..
-    "F5: počet tahů\n" ..
-    "F6: zapnout a vypnout titulky\n" ..
-    "F10: volby, F11: celá obrazovka\n" ..
-    "Esc: odejít, Shift: rychleji\n" ..
-    "\n" ..
+    "F2: uložit, F3: nahrát, F5: tahy\n" ..
+    "F6: titulky, F10: volby\n" ..
+    "F11: celá obrazovka, Shift: rychleji\n" ..
+    "Esc: opustit úroveň\n" ..
     "Stiskni libovolnou klávesu")
