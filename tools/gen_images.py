@@ -1070,6 +1070,56 @@ def draw_pipe(p, cells, w, h, s):
         p.shade(sd_union(*ends), lambda x, y, d: (120, 140, 150) if d < -0.8 * s else (60, 70, 80))
 
 
+def draw_outlet(p, cells, w, h, s):
+    """The mouth of an old outlet pipe seen from the room: a rusty rim
+    round a dark opening that leads out of the room to the left."""
+    W, H = w * 15 * s, h * 15 * s
+    cx, cy = W * 0.56, H / 2.0
+    rim = sd_ellipse(cx, cy, W * 0.44, H * 0.48)
+    hole = sd_ellipse(cx - W * 0.08, cy, W * 0.26, H * 0.36)
+
+    def rust(x, y, d):
+        n = fbm(x / (s * 4), y / (s * 4), 17, 3)
+        lit = clamp(0.8 - (y - cy + H * 0.3) / (H * 0.9))
+        c = mix((92, 60, 44), (196, 128, 76), lit)
+        c = mix(c, (150, 84, 40), clamp(n - 0.35))
+        return mix(c, (40, 24, 20), 0.5) if d > -1.2 * s else c
+    p.shade(rim, rust)
+
+    def inside(x, y, d):
+        k = clamp(-d / (W * 0.2))
+        return mix((40, 52, 60), (4, 10, 18), k)
+    p.shade(hole, inside)
+    for k in range(6):
+        a = math.pi * (0.5 + k / 5.0) - math.pi
+        X = cx + math.cos(a) * W * 0.37
+        Y = cy + math.sin(a) * H * 0.42
+        if X > cx:
+            p.shade(sd_circle(X, Y, 1.1 * s), (230, 190, 140))
+
+
+def draw_anchor(p, cells, w, h, s):
+    """An iron anchor filling its box: ring, stock, shank and curved arms."""
+    W, H = w * 15 * s, h * 15 * s
+    cx = W / 2.0
+    ring = sd_subtract(sd_circle(cx, H * 0.11, W * 0.11), sd_circle(cx, H * 0.11, W * 0.055))
+    stock = sd_box(cx - W * 0.32, H * 0.24, cx + W * 0.32, H * 0.32, 0.8 * s)
+    shank = sd_box(cx - W * 0.06, H * 0.18, cx + W * 0.06, H * 0.9, 0.6 * s)
+    arc = sd_subtract(sd_circle(cx, H * 0.5, W * 0.44), sd_circle(cx, H * 0.5, W * 0.33))
+    arms = sd_subtract(arc, sd_box(-W, -H, 2 * W, H * 0.6))
+    flukes = sd_union(
+        sd_polygon([(W * 0.02, H * 0.5), (W * 0.2, H * 0.66), (W * 0.02, H * 0.76)]),
+        sd_polygon([(W * 0.98, H * 0.5), (W * 0.8, H * 0.66), (W * 0.98, H * 0.76)]))
+    shape = sd_union(ring, stock, shank, arms, flukes)
+
+    def iron(x, y, d):
+        n = fbm(x / (s * 3), y / (s * 3), 23, 2)
+        c = mix((40, 46, 56), (120, 130, 142), clamp(0.7 - (x + y) / float(W + H)))
+        c = mix(c, (140, 80, 44), clamp(n - 0.45) * 1.5)
+        return mix(c, (200, 210, 220), 0.35) if -1.6 * s < d < -0.6 * s and x < cx else c
+    p.shade(shape, iron)
+
+
 ITEMS = {
     # name: (weight, shape, drawer)
     'light/shell': ('light', 'X', lambda p, c, w, h, s: draw_scallop(p, w * 15, h * 15, s)),
@@ -1088,6 +1138,8 @@ ITEMS = {
     'heavy/pipe_tall': ('heavy', 'X\nX\nX', draw_pipe),
     'heavy/pipe_elbow': ('heavy', 'XX\nX.', draw_pipe),
     'heavy/pipe_hook': ('heavy', 'XXX\n..X', draw_pipe),
+    'heavy/anchor': ('heavy', 'XX\nXX', draw_anchor),
+    'fixed/outlet_left': ('fixed', 'X\nX', draw_outlet),
 }
 
 
