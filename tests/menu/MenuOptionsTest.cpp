@@ -11,10 +11,13 @@
 #include "gengine/MessagerAgent.h"
 #include "gengine/OptionAgent.h"
 #include "gengine/StringMsg.h"
+#include "gengine/TestSupport.h"
 #include "gengine/UnknownMsgException.h"
 #include "gengine/VideoAgent.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -152,6 +155,18 @@ TEST_F(MenuOptionsTest, LanguageFlagRebuildsTheMenuInTheNextUpdate)
     EXPECT_EQ(before, m_menu->getMenu());
 }
 
+TEST_F(MenuOptionsTest, BrokenLabelsOfTheNewLanguageKeepTheOldMenu)
+{
+    writeData("script/labels__cs.lua", "label_text('menu_music', 'cs')");
+    const VBox *before = m_menu->getMenu();
+    click(inside(part(ROW_LANG, 2), 56 + 5, 5));
+    std::string log = testsupport::captureLog([this]() { m_manager->updateGame(); });
+    EXPECT_TRUE(testsupport::contains(log, "labels__cs.lua")) << log;
+    EXPECT_EQ(before, m_menu->getMenu());
+    EXPECT_EQ("Music", statusAt(inside(part(ROW_MUSIC, 2))));
+    EXPECT_EQ(1, m_manager->size());
+}
+
 TEST_F(MenuOptionsTest, OnlyALanguageChangeIsAccepted)
 {
     EXPECT_THROW(MessagerAgent::instance()->deliver(
@@ -195,6 +210,18 @@ class MenuOverlayTest : public MenuFixture {
             MenuFixture::TearDown();
         }
 };
+
+TEST_F(MenuOverlayTest, MenuThatCannotBeBuiltLeavesThePlayingStateAlone)
+{
+    PlayState *play = new PlayState();
+    push(play);
+    std::remove(dataFile("images/menu/back.png").c_str());
+    std::string log = testsupport::captureLog([this]() { pressKey(SDLK_F10); });
+    EXPECT_TRUE(testsupport::contains(log, "state is not available")) << log;
+    EXPECT_TRUE(testsupport::contains(log, "back.png")) << log;
+    EXPECT_EQ(play, m_manager->top());
+    EXPECT_EQ(1, m_manager->size());
+}
 
 TEST_F(MenuOverlayTest, MenusOpenAboveAPlayingStateThatKeepsRunning)
 {
