@@ -80,9 +80,11 @@ void MenuOptions::prepareMenu()
     subtitles->addWidget(new RadioBox("subtitles", "0",
                 Path::dataReadPath("images/menu/subtitles/no.png")));
 
-    std::unique_ptr<WiButton> back(new WiButton(
-                new WiPicture(Path::dataReadPath("images/menu/back.png")),
-                new SimpleMsg(getName(), "quit")));
+    // Each piece is owned before the next is built: a picture that cannot
+    // be loaded must not leak the message made beside it.
+    std::unique_ptr<WiPicture> backPicture(new WiPicture(Path::dataReadPath("images/menu/back.png")));
+    std::unique_ptr<SimpleMsg> backMsg(new SimpleMsg(getName(), "quit"));
+    std::unique_ptr<WiButton> back(new WiButton(backPicture.release(), backMsg.release()));
     back->setTip(labels.getLabel("menu_back"));
 
     const SDL_Color green = {0, 255, 0, 255};
