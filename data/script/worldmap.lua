@@ -14,8 +14,10 @@ worldmap_addDesc("menu", "en", "Tidepool", "Tidepool")
 worldmap_addDesc("menu", "cs", "Tidepool", "Tidepool")
 
 -- The trunk: the small fish alone, then the big fish.
-branch_addNode("", "first_steps", "levels/first_steps.lua", 320, 108, false)
-branch_addNode("first_steps", "steel_gate", "levels/steel_gate.lua", 320, 168, false)
+branch_addNode("", "first_steps", "levels/first_steps.lua", 320, 108, false,
+    "script/share/poster_first_steps.lua")
+branch_addNode("first_steps", "steel_gate", "levels/steel_gate.lua", 320, 168, false,
+    "script/share/poster_steel_gate.lua")
 
 -- The left branch: falling things.
 branch_addNode("steel_gate", "falling_danger", "levels/falling_danger.lua", 226, 218, false)
