@@ -17,7 +17,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from pixmap import (Pixmap, clamp, mix, smoothstep, fbm, value_noise, hash2,
+from pixmap import (Pixmap, png_load, clamp, mix, smoothstep, fbm, value_noise, hash2,
                     voronoi, sd_circle, sd_ellipse, sd_box, sd_segment,
                     sd_polygon, sd_union, sd_subtract, sd_intersect)
 import pixfont
@@ -1070,6 +1070,56 @@ def draw_pipe(p, cells, w, h, s):
         p.shade(sd_union(*ends), lambda x, y, d: (120, 140, 150) if d < -0.8 * s else (60, 70, 80))
 
 
+def draw_outlet(p, cells, w, h, s):
+    """The mouth of an old outlet pipe seen from the room: a rusty rim
+    round a dark opening that leads out of the room to the left."""
+    W, H = w * 15 * s, h * 15 * s
+    cx, cy = W * 0.56, H / 2.0
+    rim = sd_ellipse(cx, cy, W * 0.44, H * 0.48)
+    hole = sd_ellipse(cx - W * 0.08, cy, W * 0.26, H * 0.36)
+
+    def rust(x, y, d):
+        n = fbm(x / (s * 4), y / (s * 4), 17, 3)
+        lit = clamp(0.8 - (y - cy + H * 0.3) / (H * 0.9))
+        c = mix((92, 60, 44), (196, 128, 76), lit)
+        c = mix(c, (150, 84, 40), clamp(n - 0.35))
+        return mix(c, (40, 24, 20), 0.5) if d > -1.2 * s else c
+    p.shade(rim, rust)
+
+    def inside(x, y, d):
+        k = clamp(-d / (W * 0.2))
+        return mix((40, 52, 60), (4, 10, 18), k)
+    p.shade(hole, inside)
+    for k in range(6):
+        a = math.pi * (0.5 + k / 5.0) - math.pi
+        X = cx + math.cos(a) * W * 0.37
+        Y = cy + math.sin(a) * H * 0.42
+        if X > cx:
+            p.shade(sd_circle(X, Y, 1.1 * s), (230, 190, 140))
+
+
+def draw_anchor(p, cells, w, h, s):
+    """An iron anchor filling its box: ring, stock, shank and curved arms."""
+    W, H = w * 15 * s, h * 15 * s
+    cx = W / 2.0
+    ring = sd_subtract(sd_circle(cx, H * 0.11, W * 0.11), sd_circle(cx, H * 0.11, W * 0.055))
+    stock = sd_box(cx - W * 0.32, H * 0.24, cx + W * 0.32, H * 0.32, 0.8 * s)
+    shank = sd_box(cx - W * 0.06, H * 0.18, cx + W * 0.06, H * 0.9, 0.6 * s)
+    arc = sd_subtract(sd_circle(cx, H * 0.5, W * 0.44), sd_circle(cx, H * 0.5, W * 0.33))
+    arms = sd_subtract(arc, sd_box(-W, -H, 2 * W, H * 0.6))
+    flukes = sd_union(
+        sd_polygon([(W * 0.02, H * 0.5), (W * 0.2, H * 0.66), (W * 0.02, H * 0.76)]),
+        sd_polygon([(W * 0.98, H * 0.5), (W * 0.8, H * 0.66), (W * 0.98, H * 0.76)]))
+    shape = sd_union(ring, stock, shank, arms, flukes)
+
+    def iron(x, y, d):
+        n = fbm(x / (s * 3), y / (s * 3), 23, 2)
+        c = mix((40, 46, 56), (120, 130, 142), clamp(0.7 - (x + y) / float(W + H)))
+        c = mix(c, (140, 80, 44), clamp(n - 0.45) * 1.5)
+        return mix(c, (200, 210, 220), 0.35) if -1.6 * s < d < -0.6 * s and x < cx else c
+    p.shade(shape, iron)
+
+
 ITEMS = {
     # name: (weight, shape, drawer)
     'light/shell': ('light', 'X', lambda p, c, w, h, s: draw_scallop(p, w * 15, h * 15, s)),
@@ -1088,6 +1138,8 @@ ITEMS = {
     'heavy/pipe_tall': ('heavy', 'X\nX\nX', draw_pipe),
     'heavy/pipe_elbow': ('heavy', 'XX\nX.', draw_pipe),
     'heavy/pipe_hook': ('heavy', 'XXX\n..X', draw_pipe),
+    'heavy/anchor': ('heavy', 'XX\nXX', draw_anchor),
+    'fixed/outlet_left': ('fixed', 'X\nX', draw_outlet),
 }
 
 
@@ -1356,13 +1408,121 @@ def gen_credits():
 
 
 # ---------------------------------------------------------------------------
+# Demo pictures: the slides of the intro and the posters of solved levels,
+# 320x240 like the display; their texts come as subtitles, so the pictures
+# carry no words and serve every language.
+# ---------------------------------------------------------------------------
+
+DEMO_W, DEMO_H = 320, 240
+
+
+def model_picture(rel, k=2):
+    """A model picture of this data set (drawn by an earlier group), enlarged."""
+    return scale_nearest(png_load(os.path.join(OUT, rel)), k)
+
+
+def fish_2x(kind, anim, frame, right=False):
+    w, h, look = (45, 15, SMALL_FISH) if kind == 'small' else (60, 30, BIG_FISH)
+    p = fish_picture(w, h, look, anim, frame)
+    return scale_nearest(p.mirrored() if right else p, 2)
+
+
+def motion_lines(pix, x, y, length, count, color=(220, 245, 255, 150)):
+    for k in range(count):
+        yy = y + k * 8
+        pix.line(x, yy, x + length - 6 * k, yy, 1.6, color)
+
+
+def poster_frame(pix, color=(255, 214, 90)):
+    """A rounded gold frame with a dark vignette, so a poster reads as a picture
+    hung over the scene."""
+    w, h = pix.w, pix.h
+    inner = sd_box(8, 8, w - 8, h - 8, 14)
+    pix.fill(lambda x, y: (0, 10, 30, 0 if inner(x + 0.5, y + 0.5) < -4 else 200))
+    ring = sd_subtract(sd_box(6, 6, w - 6, h - 6, 16), sd_box(10, 10, w - 10, h - 10, 12))
+    pix.shade(ring, lambda x, y, d: mix(color, GOLD_DARK, y / float(h)))
+
+
+def draw_star(pix, cx, cy, r, color=(255, 226, 110)):
+    pts = []
+    for k in range(10):
+        a = -math.pi / 2 + k * math.pi / 5
+        rr = r if k % 2 == 0 else r * 0.45
+        pts.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
+    pix.shade(sd_circle(cx, cy, r * 1.5), color + (50,), soft=r * 0.6)
+    pix.shade(sd_polygon(pts), lambda x, y, d: INK if d > -1.4 else mix((255, 250, 200), color, clamp((y - cy + r) / (2 * r))))
+
+
+def gen_demo():
+    W, H = DEMO_W, DEMO_H
+    # 1. two fish meet in the deep
+    p, near = sea_floor_scene(W, H, seed=31, floor_at=0.86, weeds=7, corals=3, rocks=3, bubbles=16)
+    p.paste(fish_2x('small', 'talk', 1, right=True), 50, 104)
+    p.paste(fish_2x('big', 'rest', 0), 190, 84)
+    save(p, 'demo/intro_1.png')
+    # 2. the small fish moves light things, the big fish moves steel too
+    p, near = sea_floor_scene(W, H, seed=33, floor_at=0.86, weeds=6, corals=2, rocks=2, bubbles=10)
+    shell = model_picture('items/light/shell.png')
+    steel = model_picture('items/heavy/steel_big.png')
+    p.paste(fish_2x('small', 'push', 0, right=True), 16, 64)
+    p.paste(shell, 106, 64)
+    motion_lines(p, 4, 68, 14, 3)
+    p.paste(fish_2x('big', 'push', 0, right=True), 40, int(near[100]) - 64)
+    p.paste(steel, 160, int(near[200]) - steel.h + 4)
+    motion_lines(p, 20, int(near[100]) - 54, 18, 4)
+    save(p, 'demo/intro_2.png')
+    # 3. what falls is dangerous: steel over the small fish's head
+    p, near = sea_floor_scene(W, H, seed=35, floor_at=0.86, weeds=6, corals=3, rocks=2, bubbles=8)
+    steel = model_picture('items/heavy/steel_wide.png')
+    sx = 130
+    p.paste(steel, sx, 40)
+    for k in range(4):
+        x = sx + 8 + k * (steel.w - 16) / 3.0
+        p.line(x, 18, x, 34, 2.0, (230, 245, 255, 170))
+    fy = int(near[160]) - 34
+    p.paste(fish_2x('small', 'talk', 2), 118, fy)
+    p.shade(sd_circle(168, fy - 16, 9), (255, 255, 255, 235))
+    p.line(168, fy - 22, 168, fy - 14, 2.4, CORAL)
+    p.shade(sd_circle(168, fy - 10.5, 1.4), CORAL)
+    save(p, 'demo/intro_3.png')
+    # 4. out of the room: the way home
+    p, near = sea_floor_scene(W, H, seed=37, floor_at=0.84, weeds=8, corals=3, rocks=3, bubbles=18)
+    title, sc = 'TIDEPOOL', 4
+    pixfont.draw_text_centered(p, title, W // 2, 30, sc, None, outline=INK + (255,), shadow=(3, (0, 10, 30, 140)),
+                               fill_fn=lambda x, y: mix((255, 244, 190), (236, 160, 60), clamp((y - 30) / 36.0)))
+    p.paste(fish_2x('small', 'swim', 2, right=True), 200, 110)
+    p.paste(fish_2x('big', 'swim', 4, right=True), 60, 100)
+    motion_lines(p, 182, 114, 14, 3)
+    motion_lines(p, 38, 106, 18, 4)
+    save(p, 'demo/intro_4.png')
+
+    # Posters of solved levels.
+    # first_steps: the small fish out in open water, the shell left in its pit
+    p, near = sea_floor_scene(W, H, seed=41, floor_at=0.82, weeds=6, corals=4, rocks=3, bubbles=20)
+    p.paste(model_picture('items/light/shell.png'), 40, int(near[60]) - 24)
+    p.paste(fish_2x('small', 'swim', 1, right=True), 170, 120)
+    draw_star(p, W // 2, 64, 26)
+    poster_frame(p)
+    save(p, 'demo/poster_first_steps.png')
+    # steel_gate: the big fish has moved the steel aside, both swim through
+    p, near = sea_floor_scene(W, H, seed=43, floor_at=0.82, weeds=6, corals=2, rocks=2, bubbles=14)
+    steel = model_picture('items/heavy/steel_tall.png')
+    p.paste(steel, 36, int(near[50]) - steel.h + 4)
+    p.paste(fish_2x('big', 'rest', 1, right=True), 120, 112)
+    p.paste(fish_2x('small', 'talk', 1, right=True), 210, 84)
+    draw_star(p, W // 2, 52, 22)
+    poster_frame(p)
+    save(p, 'demo/poster_steel_gate.png')
+
+
+# ---------------------------------------------------------------------------
 # Entry point
 # ---------------------------------------------------------------------------
 
 GROUPS = [
     ('map', gen_map), ('nodes', gen_nodes), ('pedometer', gen_pedometer), ('menu', gen_menu),
     ('status', gen_status), ('icon', gen_icon), ('fish', gen_fish), ('items', gen_items),
-    ('walls', gen_walls), ('rooms', gen_rooms), ('credits', gen_credits),
+    ('walls', gen_walls), ('rooms', gen_rooms), ('credits', gen_credits), ('demo', gen_demo),
 ]
 
 

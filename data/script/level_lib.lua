@@ -97,20 +97,42 @@ local function isFish(kind)
         or string.sub(kind, 1, 10) == "fish_EXTRA"
 end
 
-local function frameName(set, dir, anim, phase)
-    return string.format("images/fish/%s/%s%s_%02d.png", set, dir, anim, phase)
+-- The picture files of an animation: the shipped fish keep the swimming
+-- frames under "swim" and have no frames of their own for "activate".
+local FRAME_FILES = {swam = {"swam", "swim"}, activate = {"activate", "rest"}}
+
+local function frameName(set, dir, file, phase)
+    return string.format("images/fish/%s/%s%s_%02d.png", set, dir, file, phase)
+end
+
+-- The left-facing folder of a set: "SET/left/" when it exists, else "SET/".
+local function findFrames(set, anim)
+    for _, file in ipairs(FRAME_FILES[anim] or {anim}) do
+        for _, dir in ipairs({"left/", ""}) do
+            if file_exists(frameName(set, dir, file, 0)) then
+                return dir, file
+            end
+        end
+    end
+    return nil
 end
 
 --- Adds the standard fish animations of `set` ("small", "big", ...) to a
---- model. Frames are read from images/fish/SET/ANIM_NN.png (facing left)
---- and images/fish/SET/right/ANIM_NN.png (facing right; the left frame is
---- used when missing); an animation without frames gets the model's shape.
-function lib.addFishAnims(index, set)
+--- model. Frames are read from images/fish/SET/left/ANIM_NN.png (or
+--- images/fish/SET/ANIM_NN.png; facing left) and images/fish/SET/right/ANIM_NN.png
+--- (facing right; the left frame is used when missing); "swam" also takes
+--- the files named "swim", "activate" those named "rest". An animation
+--- without frames gets the model's shape, or `picture` when one is given.
+function lib.addFishAnims(index, set, picture)
     for _, anim in ipairs(lib.FISH_ANIMS) do
         local phase = 0
-        while set and file_exists(frameName(set, "", anim, phase)) do
-            local left = frameName(set, "", anim, phase)
-            local right = frameName(set, "right/", anim, phase)
+        local dir, file = nil, nil
+        if set then
+            dir, file = findFrames(set, anim)
+        end
+        while dir and file_exists(frameName(set, dir, file, phase)) do
+            local left = frameName(set, dir, file, phase)
+            local right = frameName(set, "right/", file, phase)
             if not file_exists(right) then
                 right = left
             end
@@ -119,8 +141,8 @@ function lib.addFishAnims(index, set)
             phase = phase + 1
         end
         if phase == 0 then
-            model_addAnim(index, anim, "", 0)
-            model_addAnim(index, anim, "", 1)
+            model_addAnim(index, anim, picture or "", 0)
+            model_addAnim(index, anim, picture or "", 1)
         end
     end
     model_runAnim(index, "rest")
@@ -171,7 +193,7 @@ function lib.addModel(desc)
     end
     if isFish(desc.kind) then
         model.fish = true
-        lib.addFishAnims(index, desc.anims or defaultSet(desc.kind))
+        lib.addFishAnims(index, desc.anims or defaultSet(desc.kind), desc.picture)
     else
         addItemAnims(index, desc)
     end
@@ -311,6 +333,17 @@ function lib.createRoom(desc)
         lib.addModel(model)
     end
     return lib.named
+end
+
+------------------------------------------------------------------------------
+-- Sounds.
+
+--- Adds the sounds the room plays by itself: items landing and fish dying.
+function lib.addSounds()
+    sound_addSound("impact_light", "sound/impact_light.ogg")
+    sound_addSound("impact_heavy", "sound/impact_heavy.ogg")
+    sound_addSound("dead_small", "sound/dead_small.ogg")
+    sound_addSound("dead_big", "sound/dead_big.ogg")
 end
 
 ------------------------------------------------------------------------------

@@ -1,6 +1,13 @@
 #include "game/GameAgent.h"
 
+#include "menu/DemoMode.h"
+#include "menu/MenuHelp.h"
+#include "menu/MenuOptions.h"
 #include "menu/WorldMap.h"
+#include "level/LevelStatus.h"
+#include "plan/GameInput.h"
+#include "plan/KeyConsole.h"
+#include "plan/StateInput.h"
 #include "plan/StateManager.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
@@ -21,6 +28,10 @@ GameAgent::~GameAgent()
 void GameAgent::ownInit()
 {
     m_manager = new StateManager();
+    GameInput::setHelpMaker(MenuHelp::createState);
+    GameInput::setMenuMaker(MenuOptions::createState);
+    LevelStatus::setDemoMaker(DemoMode::makeDemo);
+    StateInput::setConsoleMaker([]() -> GameState * { return new KeyConsole(); });
     pushFirstState();
     keyBinding();
 }

@@ -74,7 +74,8 @@ void FileSys::replaceFile(const std::string &path, const std::string &content)
     const std::string temp = path + ".tmp";
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (fd < 0) {
-        throw fileError("cannot write file", temp, errno);
+        // The caller knows the file it asked for, not our temporary name.
+        throw fileError("cannot write file", path, errno);
     }
     // fsync before the rename: otherwise a power cut could leave the new
     // name pointing at an empty file.

@@ -22,8 +22,8 @@ class LevelFile {
         static bool isSafeCodename(const std::string &codename);
         /**
          * Writes `content` to a temporary file beside `path` and renames it
-         * over `path`, so that the old file stays whole until the new one is.
-         * Throws PathException "cannot write file" with "file" and "stderror".
+         * over `path`, so that the old file stays whole until the new one is
+         * (FileSys::replaceFile). Throws PathException "cannot write file".
          */
         static void writeAtomic(const std::string &path, const std::string &content);
 };

@@ -4,8 +4,9 @@
 // Argument checks of the level's Lua functions beyond the auxiliary
 // library's: numbers that must fit an int are refused with the standard
 // argument error when they do not (NaN, infinities, huge values), since the
-// library's own integer check converts them without looking. Both raise Lua
-// errors, so call them before anything with a destructor exists.
+// library's own integer check converts them without looking; strings are
+// taken with their length, since they may hold any bytes. All of them raise
+// Lua errors, so call them before anything with a destructor exists.
 
 extern "C" {
 #include "lauxlib.h"
@@ -14,6 +15,8 @@ extern "C" {
 
 #include <climits>
 #include <cmath>
+#include <cstring>
+#include <string>
 
 /** The argument as an int, truncated toward zero. */
 inline int checkInt(lua_State *L, int arg)
@@ -43,6 +46,29 @@ inline int checkIntField(lua_State *L, int arg, const char *field)
         luaL_error(L, "field '%s' out of range", field);
     }
     return static_cast<int>(number);
+}
+
+/**
+ * A string argument. It is plain data (nothing to destroy when a Lua error
+ * unwinds) and points into the Lua stack, so it lives as long as the call.
+ */
+struct ScriptText {
+    const char *data;
+    size_t size;
+
+    std::string str() const { return std::string(data, size); }
+    bool empty() const { return size == 0; }
+    bool equals(const char *word) const
+    {
+        return size == std::strlen(word) && std::memcmp(data, word, size) == 0;
+    }
+};
+
+inline ScriptText checkText(lua_State *L, int arg)
+{
+    ScriptText text;
+    text.data = luaL_checklstring(L, arg, &text.size);
+    return text;
 }
 
 #endif

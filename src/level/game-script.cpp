@@ -29,34 +29,6 @@ LevelScript *getLevelScript(lua_State *L)
     return static_cast<LevelScript *>(getLeader(L));
 }
 
-/** The picture of a model without one: its shape in the colour of its weight. */
-SDL_Surface *createShapeImage(const Shape *shape, Cube::eWeight weight)
-{
-    const SDL_Color transparent = {255, 0, 255, 255};
-    SDL_Surface *surface = SurfaceTool::createTransparent(shape->getW() * View::CELL,
-            shape->getH() * View::CELL, transparent);
-    unsigned hash = shape->colourHash();
-    SDL_Color colour = {128, 128, 128, 255};
-    if (weight == Cube::LIGHT) {
-        colour.r = static_cast<Uint8>(255 - hash % 255);
-        colour.g = static_cast<Uint8>(hash % 255);
-        colour.b = 0;
-    } else if (weight == Cube::HEAVY) {
-        colour.r = 0;
-        colour.g = 0;
-        colour.b = static_cast<Uint8>(50 + hash % 205);
-    }
-    for (const V2 &cell : *shape) {
-        SDL_Rect rect;
-        rect.x = static_cast<Sint16>(cell.getX() * View::CELL);
-        rect.y = static_cast<Sint16>(cell.getY() * View::CELL);
-        rect.w = View::CELL;
-        rect.h = View::CELL;
-        SurfaceTool::alphaFill(surface, &rect, colour);
-    }
-    return surface;
-}
-
 // --- room ---------------------------------------------------------------
 
 int script_game_setRoomWaves(lua_State *L)
@@ -74,17 +46,15 @@ int script_game_setRoomWaves(lua_State *L)
 
 int script_game_addModel(lua_State *L)
 {
-    size_t kindSize = 0;
-    const char *kind = luaL_checklstring(L, 1, &kindSize);
+    ScriptText kind = checkText(L, 1);
     int x = checkInt(L, 2);
     int y = checkInt(L, 3);
-    size_t shapeSize = 0;
-    const char *shape = luaL_checklstring(L, 4, &shapeSize);
+    ScriptText shape = checkText(L, 4);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        std::string kindText(kind, kindSize);
+        std::string kindText = kind.str();
         std::unique_ptr<Cube> model(ModelFactory::createModel(kindText, V2(x, y),
-                std::string(shape, shapeSize)));
+                shape.str()));
         std::unique_ptr<Unit> unit(ModelFactory::createUnit(kindText));
         int index = script->addModel(model.release(), unit.release());
         lua_pushnumber(L, index);
@@ -103,9 +73,8 @@ int script_game_getCycles(lua_State *L)
 
 int script_game_addDecor(lua_State *L)
 {
-    size_t size = 0;
-    const char *name = luaL_checklstring(L, 1, &size);
-    bool rope = size == 4 && std::memcmp(name, "rope", 4) == 0;
+    ScriptText name = checkText(L, 1);
+    bool rope = name.equals("rope");
     int model1 = 0, model2 = 0, shift1x = 0, shift1y = 0, shift2x = 0, shift2y = 0;
     if (rope) {
         model1 = checkInt(L, 2);
@@ -118,7 +87,7 @@ int script_game_addDecor(lua_State *L)
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
         if (!rope) {
-            LOG_WARNING(InfoText("unknown decor").addValue("decor_name", std::string(name, size)));
+            LOG_WARNING(InfoText("unknown decor").addValue("decor_name", name.str()));
             return 0;
         }
         Cube *first = script->getModel(model1);
@@ -141,11 +110,10 @@ int script_game_setScreenShift(lua_State *L)
 
 int script_game_changeBg(lua_State *L)
 {
-    size_t size = 0;
-    const char *picture = luaL_checklstring(L, 1, &size);
+    ScriptText picture = checkText(L, 1);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        std::string name(picture, size);
+        std::string name = picture.str();
         Room *room = script->room();
         if (name != room->getBg()) {
             script->view()->loadBg(name);
@@ -189,76 +157,65 @@ int script_game_setFastFalling(lua_State *L)
 int script_model_addAnim(lua_State *L)
 {
     int index = checkInt(L, 1);
-    size_t nameSize = 0;
-    const char *name = luaL_checklstring(L, 2, &nameSize);
-    size_t pictureSize = 0;
-    const char *picture = luaL_checklstring(L, 3, &pictureSize);
+    ScriptText name = checkText(L, 2);
+    ScriptText picture = checkText(L, 3);
     int lookDir = optInt(L, 4, 0);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
         Cube *model = script->getModel(index);
-        std::string animName(name, nameSize);
-        if (pictureSize == 0) {
+        std::string animName = name.str();
+        if (picture.empty()) {
             if (lookDir != 0 && lookDir != 1) {
                 throw LogicException(InfoText("bad look direction").addValue("lookDir", lookDir));
             }
-            model->getAnim()->addAnim(animName, createShapeImage(model->getShape(), model->getWeight()),
+            model->getAnim()->addAnim(animName, model->getShape()->createImage(model->getWeight()),
                     lookDir);
         } else {
-            model->getAnim()->addImage(animName, Path::dataReadPath(std::string(picture, pictureSize)),
+            model->getAnim()->addImage(animName, Path::dataReadPath(picture.str()),
                     lookDir);
         }
         return 0;
     });
 }
 
-int script_model_runAnim(lua_State *L)
+/**
+ * The animation calls model(index, name, phase): run, set or use a special
+ * animation of a model. The phase may be left out where optional.
+ */
+int callAnim(lua_State *L, bool phaseRequired, void (Anim::*op)(const std::string &, int))
 {
     int index = checkInt(L, 1);
-    size_t size = 0;
-    const char *name = luaL_checklstring(L, 2, &size);
-    int phase = optInt(L, 3, 0);
+    ScriptText name = checkText(L, 2);
+    int phase = phaseRequired ? checkInt(L, 3) : optInt(L, 3, 0);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        script->getModel(index)->getAnim()->runAnim(std::string(name, size), phase);
+        (script->getModel(index)->getAnim()->*op)(name.str(), phase);
         return 0;
     });
+}
+
+int script_model_runAnim(lua_State *L)
+{
+    return callAnim(L, false, &Anim::runAnim);
 }
 
 int script_model_setAnim(lua_State *L)
 {
-    int index = checkInt(L, 1);
-    size_t size = 0;
-    const char *name = luaL_checklstring(L, 2, &size);
-    int phase = checkInt(L, 3);
-    LevelScript *script = getLevelScript(L);
-    return luaGuard(L, [&]() {
-        script->getModel(index)->getAnim()->setAnim(std::string(name, size), phase);
-        return 0;
-    });
+    return callAnim(L, true, &Anim::setAnim);
 }
 
 int script_model_useSpecialAnim(lua_State *L)
 {
-    int index = checkInt(L, 1);
-    size_t size = 0;
-    const char *name = luaL_checklstring(L, 2, &size);
-    int phase = checkInt(L, 3);
-    LevelScript *script = getLevelScript(L);
-    return luaGuard(L, [&]() {
-        script->getModel(index)->getAnim()->useSpecialAnim(std::string(name, size), phase);
-        return 0;
-    });
+    return callAnim(L, true, &Anim::useSpecialAnim);
 }
 
 int script_model_countAnims(lua_State *L)
 {
     int index = checkInt(L, 1);
-    size_t size = 0;
-    const char *name = luaL_checklstring(L, 2, &size);
+    ScriptText name = checkText(L, 2);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        lua_pushnumber(L, script->getModel(index)->getAnim()->countAnims(std::string(name, size), 0));
+        lua_pushnumber(L, script->getModel(index)->getAnim()->countAnims(name.str(), 0));
         return 1;
     });
 }
@@ -266,11 +223,10 @@ int script_model_countAnims(lua_State *L)
 int script_model_setEffect(lua_State *L)
 {
     int index = checkInt(L, 1);
-    size_t size = 0;
-    const char *name = luaL_checklstring(L, 2, &size);
+    ScriptText name = checkText(L, 2);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        script->getModel(index)->getAnim()->setEffect(std::string(name, size));
+        script->getModel(index)->getAnim()->setEffect(name.str());
         return 0;
     });
 }
@@ -383,12 +339,11 @@ int script_model_getH(lua_State *L)
 int script_model_setGoal(lua_State *L)
 {
     int index = checkInt(L, 1);
-    size_t size = 0;
-    const char *name = luaL_checklstring(L, 2, &size);
+    ScriptText name = checkText(L, 2);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
         Cube *model = script->getModel(index);
-        std::string goalName(name, size);
+        std::string goalName = name.str();
         Goal goal = Goal::noGoal();
         if (!Goal::fromName(goalName, &goal)) {
             InfoText info = InfoText("unknown goal").addValue("goal", goalName);
@@ -531,25 +486,22 @@ int script_model_equals(lua_State *L)
 
 int script_sound_addSound(lua_State *L)
 {
-    size_t nameSize = 0;
-    const char *name = luaL_checklstring(L, 1, &nameSize);
-    size_t fileSize = 0;
-    const char *file = luaL_checklstring(L, 2, &fileSize);
+    ScriptText name = checkText(L, 1);
+    ScriptText file = checkText(L, 2);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        script->addSound(std::string(name, nameSize), Path::dataReadPath(std::string(file, fileSize)));
+        script->addSound(name.str(), Path::dataReadPath(file.str()));
         return 0;
     });
 }
 
 int script_sound_playSound(lua_State *L)
 {
-    size_t size = 0;
-    const char *name = luaL_checklstring(L, 1, &size);
+    ScriptText name = checkText(L, 1);
     int volume = optInt(L, 2, 100);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        script->playSound(std::string(name, size), volume);
+        script->playSound(name.str(), volume);
         return 0;
     });
 }

@@ -21,40 +21,37 @@ LevelScript *getLevelScript(lua_State *L)
 
 int script_level_save(lua_State *L)
 {
-    size_t size = 0;
-    const char *models = luaL_checklstring(L, 1, &size);
+    ScriptText models = checkText(L, 1);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        script->level()->saveGame(std::string(models, size));
+        script->level()->saveGame(models.str());
         return 0;
     });
 }
 
 int script_level_load(lua_State *L)
 {
-    size_t size = 0;
-    const char *moves = luaL_checklstring(L, 1, &size);
+    ScriptText moves = checkText(L, 1);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        script->level()->loadMoves(std::string(moves, size));
+        script->level()->loadMoves(moves.str());
         return 0;
     });
 }
 
 int script_level_action_move(lua_State *L)
 {
-    size_t size = 0;
-    const char *symbol = luaL_checklstring(L, 1, &size);
+    ScriptText symbol = checkText(L, 1);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        if (size != 1) {
+        if (symbol.size != 1) {
             InfoText info = InfoText("bad symbol length")
-                    .addValue("length", static_cast<long long>(size))
-                    .addValue("symbol", std::string(symbol, size));
+                    .addValue("length", static_cast<long long>(symbol.size))
+                    .addValue("symbol", symbol.str());
             LOG_WARNING(info);
             throw ScriptException(info);
         }
-        lua_pushboolean(L, script->level()->action_move(symbol[0]));
+        lua_pushboolean(L, script->level()->action_move(symbol.data[0]));
         return 1;
     });
 }
@@ -90,11 +87,10 @@ int script_level_createRoom(lua_State *L)
 {
     int w = checkInt(L, 1);
     int h = checkInt(L, 2);
-    size_t size = 0;
-    const char *picture = luaL_checklstring(L, 3, &size);
+    ScriptText picture = checkText(L, 3);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        script->level()->createRoom(w, h, std::string(picture, size));
+        script->level()->createRoom(w, h, picture.str());
         return 0;
     });
 }
@@ -131,11 +127,10 @@ int script_level_isSolved(lua_State *L)
 
 int script_level_newDemo(lua_State *L)
 {
-    size_t size = 0;
-    const char *demo = luaL_checklstring(L, 1, &size);
+    ScriptText demo = checkText(L, 1);
     LevelScript *script = getLevelScript(L);
     return luaGuard(L, [&]() {
-        script->level()->newDemo(Path::dataReadPath(std::string(demo, size)));
+        script->level()->newDemo(Path::dataReadPath(demo.str()));
         return 0;
     });
 }

@@ -20,8 +20,6 @@ class WorldInput : public GameInput {
         explicit WorldInput(WorldMap *world);
 
         virtual void mouseEvent(const MouseStroke &stroke);
-        /** Pushes the options menu over the map (the options corner). */
-        void openMenu() { enableMenu(); }
 };
 
 #endif

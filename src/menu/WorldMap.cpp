@@ -1,8 +1,11 @@
 #include "menu/WorldMap.h"
 
 #include "menu/LevelDesc.h"
+#include "menu/DemoMode.h"
 #include "menu/LevelNode.h"
+#include "menu/MenuOptions.h"
 #include "menu/NodeDrawer.h"
+#include "menu/PosterScroller.h"
 #include "menu/WorldBranch.h"
 #include "menu/WorldInput.h"
 
@@ -29,13 +32,6 @@ namespace {
  */
 GameState *makeChooser(LevelStatus * /*status*/, Level * /*level*/)
 {
-    return nullptr;
-}
-
-/** The scrolling credits over the map; null (logged) while there is no poster state. */
-GameState *makeCredits(const Path &picture)
-{
-    LOG_WARNING(InfoText("no poster state available").addValue("picture", picture.getNative()));
     return nullptr;
 }
 
@@ -217,15 +213,14 @@ void WorldMap::runButton()
     if (m_activeMask == LayeredPicture::MASK_NO) {
         return;
     } else if (m_activeMask == m_maskIntro) {
-        made = LevelStatus::makeDemo(Path::dataReadPath("script/share/demo_intro.lua"));
+        made = new DemoMode(Path::dataReadPath("script/share/demo_intro.lua"));
     } else if (m_activeMask == m_maskExit) {
         quitState();
         return;
     } else if (m_activeMask == m_maskCredits) {
-        made = makeCredits(Path::dataReadPath("images/menu/credits.png"));
+        made = new PosterScroller(Path::dataReadPath("images/menu/credits.png"));
     } else if (m_activeMask == m_maskOptions) {
-        static_cast<WorldInput *>(getInput())->openMenu();
-        return;
+        made = MenuOptions::createState();
     }
     if (made) {
         pushState(made);

@@ -1,6 +1,7 @@
 #include "plan/StateInput.h"
 
 #include "plan/GameState.h"
+#include "gengine/BaseException.h"
 #include "gengine/OptionAgent.h"
 #include "gengine/Log.h"
 
@@ -96,5 +97,15 @@ void StateInput::pushMade(t_stateMaker maker, const char *what)
         LOG_WARNING(InfoText("state is not available").addValue("state", what));
         return;
     }
-    m_state->pushState(maker());
+    GameState *made = nullptr;
+    try {
+        made = maker();
+    } catch (const BaseException &e) {
+        // A screen that cannot be built (a broken script, a missing picture)
+        // is not worth ending the game for: the state below goes on.
+        LOG_WARNING(InfoText("state is not available").addValue("state", what)
+                .addValue("reason", e.info().text()));
+        return;
+    }
+    m_state->pushState(made);
 }

@@ -34,7 +34,8 @@ class StateInput : public InputHandler {
 
         /** Binds a stroke unless it is bound already. */
         void registerKey(const KeyStroke &stroke, int index, const std::string &desc);
-        /** Pushes a new state from maker above the state; logs when there is no maker. */
+        /** Pushes a new state from maker above the state; logs when there is no
+         * maker or when making the state throws. */
         void pushMade(t_stateMaker maker, const char *what);
 
         virtual void quitState();

@@ -54,6 +54,11 @@ class SubTitleAgent : public BaseAgent, public Drawable {
         void shiftTitles(int rate);
         void shiftFinalAll(int rate);
 
+        /** Distance from the screen bottom above which a line is dropped;
+         * a demo widens it for its pictures and restores it when it ends. */
+        int getLimitY() const { return m_limitY; }
+        void setLimitY(int limitY) { m_limitY = limitY; }
+
         int countTitles() const { return static_cast<int>(m_titles.size()); }
         /** The line at index (0 is the oldest); the agent keeps it. */
         const Title *getTitle(int index) const { return m_titles.at(index); }

@@ -8,6 +8,7 @@ exists as Ogg.
     check_data.py SOURCE_DIR
 """
 import os
+import re
 import struct
 import sys
 import zlib
@@ -168,6 +169,31 @@ if num and num[1] % 10:
 cred = size_of('menu/credits.png')
 if cred and cred[0] != 640:
     fail('credits.png: must be as wide as the map')
+if cred and cred[1] <= 480:
+    fail('credits.png: must be taller than the map to scroll over it')
+flag_sizes = set()
+for script in ('select_lang.lua', 'select_speech.lua'):
+    try:
+        with open(os.path.join(DATA, 'script', script), encoding='utf-8') as f:
+            flags = re.findall(r'select_addFlag\(\s*"([^"]*)"\s*,\s*"images/([^"]+)"', f.read())
+    except OSError as e:
+        fail('script/%s: %s' % (script, e.strerror))
+        continue
+    if len(flags) < 2:
+        fail('script/%s: offers fewer than two languages' % script)
+    for value, rel in flags:
+        if rel not in on_disk:
+            fail('script/%s: flag of %s: images/%s is missing' % (script, value, rel))
+        else:
+            flag_sizes.add(size_of(rel))
+if len(flag_sizes) > 1:
+    fail('the flags differ in size: %r' % sorted(flag_sizes))
+# The intro and the posters are slides of the display's size.
+demo_pics = sorted(r for r in on_disk if r.startswith('demo/'))
+if not demo_pics:
+    fail('demo/: no slides for the intro and the posters')
+for rel in demo_pics:
+    expect_size(rel, 320, 240)
 
 
 # 3. Model pictures: whole cells, left and right alike, alpha 0 or 255 only.
@@ -229,16 +255,17 @@ def check_ogg(rel):
 for rel in ['sound/impact_light.ogg', 'sound/impact_heavy.ogg', 'sound/dead_small.ogg', 'sound/dead_big.ogg',
             'music/menu.ogg', 'music/level_calm.ogg', 'music/level_deep.ogg', 'music/level_reef.ogg']:
     check_ogg(rel)
-table = os.path.join(SRC, 'tools', 'speech', 'lines.tsv')
-with open(table, encoding='utf-8') as f:
-    for n, line in enumerate(f, 1):
-        if not line.strip() or line.startswith('#'):
-            continue
-        fields = line.rstrip('\n').split('\t')
-        if len(fields) != 4:
-            fail('lines.tsv:%d: expected four tab-separated fields' % n)
-            continue
-        check_ogg(fields[0])
+speech_dir = os.path.join(SRC, 'tools', 'speech')
+for table in sorted(t for t in os.listdir(speech_dir) if t.endswith('.tsv')):
+    with open(os.path.join(speech_dir, table), encoding='utf-8') as f:
+        for n, line in enumerate(f, 1):
+            if not line.strip() or line.startswith('#'):
+                continue
+            fields = line.rstrip('\n').split('\t')
+            if len(fields) != 4:
+                fail('%s:%d: expected four tab-separated fields' % (table, n))
+                continue
+            check_ogg(fields[0])
 
 total = 0
 for base, _, files in os.walk(DATA):

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <csignal>
 #include <fcntl.h>
 #include <string>
 #include <sys/wait.h>
@@ -64,11 +65,12 @@ std::string binary()
 }
 
 /**
- * Runs the built program in dir with the given arguments; env holds
- * NAME=value settings added to the program's environment.
+ * Starts the built program in dir with the given arguments; env holds
+ * NAME=value settings added to the program's environment. Its output goes
+ * to files in dir.
  */
-ProgramRun runProgram(const TempDir &dir, const std::vector<std::string> &args,
-                      const std::vector<std::string> &env = {})
+pid_t startProgram(const TempDir &dir, const std::vector<std::string> &args,
+                   const std::vector<std::string> &env = {})
 {
     const std::string out = dir.file("stdout.txt");
     const std::string err = dir.file("stderr.txt");
@@ -97,6 +99,12 @@ ProgramRun runProgram(const TempDir &dir, const std::vector<std::string> &args,
         execv(raw[0], raw.data());
         _exit(127);
     }
+    return pid;
+}
+
+/** Waits for the program started in dir to end. */
+ProgramRun finishProgram(const TempDir &dir, pid_t pid)
+{
     int status = -1;
     waitpid(pid, &status, 0);
     ProgramRun run;
@@ -104,6 +112,12 @@ ProgramRun runProgram(const TempDir &dir, const std::vector<std::string> &args,
     run.out = dir.read("stdout.txt");
     run.err = dir.read("stderr.txt");
     return run;
+}
+
+ProgramRun runProgram(const TempDir &dir, const std::vector<std::string> &args,
+                      const std::vector<std::string> &env = {})
+{
+    return finishProgram(dir, startProgram(dir, args, env));
 }
 
 const char *const HELP =
@@ -283,6 +297,103 @@ TEST(ProgramStartUp, FailingInitScriptIsAnErrorButStillShutsDown)
     EXPECT_TRUE(contains(run.err, "DEBUG shutdown; name='10messager'")) << run.err;
 }
 
+
+/** An X server of its own on a free display, stopped with the test. */
+class VirtualDisplay {
+    private:
+        pid_t m_pid = -1;
+        std::string m_name;
+    public:
+        VirtualDisplay()
+        {
+            int fds[2];
+            if (pipe(fds) != 0) {
+                return;
+            }
+            m_pid = fork();
+            if (m_pid == 0) {
+                int nullFd = open("/dev/null", O_RDWR);
+                dup2(nullFd, 1);
+                dup2(nullFd, 2);
+                close(fds[0]);
+                const std::string fd = std::to_string(fds[1]);
+                execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x16",
+                       "-nolisten", "tcp", static_cast<char *>(nullptr));
+                _exit(127);
+            }
+            close(fds[1]);
+            // The server writes its display number once it accepts clients.
+            char digit;
+            std::string number;
+            while (read(fds[0], &digit, 1) == 1 && digit != '\n') {
+                number += digit;
+            }
+            close(fds[0]);
+            if (!number.empty()) {
+                m_name = ":" + number;
+            }
+        }
+        ~VirtualDisplay()
+        {
+            if (m_pid > 0) {
+                kill(m_pid, SIGTERM);
+                waitpid(m_pid, nullptr, 0);
+            }
+        }
+        /** Empty when no server could be started. */
+        const std::string &name() const { return m_name; }
+};
+
+/** Output of an xdotool command on the display, empty when it failed. */
+std::string xdotool(const std::string &display, const std::string &args)
+{
+    std::string command = "DISPLAY=" + display + " timeout 20 xdotool " + args + " 2>/dev/null";
+    std::string output;
+    FILE *pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        return output;
+    }
+    char buffer[256];
+    while (fgets(buffer, sizeof(buffer), pipe)) {
+        output += buffer;
+    }
+    return pclose(pipe) == 0 ? output : "";
+}
+
+TEST(ProgramWindow, RunsInARealWindowTakesKeysAndQuitsInOrderOnTermination)
+{
+    if (system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null") != 0) {
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    }
+    VirtualDisplay display;
+    ASSERT_FALSE(display.name().empty()) << "Xvfb did not start";
+    TempDir dir;
+    writeMediaFiles(dir.file("data"));
+    dir.write("data/script/init.lua", "setParam('caption', 'tidepool window test')\n");
+    pid_t pid = startProgram(dir, {"systemdir=data", "loglevel=7"},
+                             {"DISPLAY=" + display.name(), "SDL_VIDEODRIVER=x11"});
+    std::string window = xdotool(display.name(), "search --sync --name 'tidepool window test'");
+    window = window.substr(0, window.find('\n'));
+    EXPECT_FALSE(window.empty()) << dir.read("stderr.txt");
+    if (!window.empty()) {
+        // The global key F11 stores the opposite of "fullscreen".
+        xdotool(display.name(), "windowfocus " + window);
+        xdotool(display.name(), "key F11");
+        for (int i = 0; i < 200 && !contains(dir.read(".tidepool/script/options.lua"),
+                                             "setParam(\"fullscreen\", \"1\")"); ++i) {
+            usleep(50000);
+        }
+        EXPECT_TRUE(contains(dir.read(".tidepool/script/options.lua"),
+                             "setParam(\"fullscreen\", \"1\")"));
+    }
+    // SDL turns SIGTERM into a window close request, which quits.
+    kill(pid, SIGTERM);
+    ProgramRun run = finishProgram(dir, pid);
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_TRUE(contains(run.err, "DEBUG received new message; msg='App->quit'")) << run.err;
+    EXPECT_TRUE(contains(run.err, "DEBUG shutdown; name='10messager'")) << run.err;
+    EXPECT_TRUE(contains(dir.read(".tidepool/script/options.lua"), "setParam(\"playtime\", \""));
+}
 
 /** An application started in-process on a tiny data set. */
 class ApplicationTest : public testing::Test {

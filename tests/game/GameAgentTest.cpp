@@ -3,16 +3,21 @@
 #include "../gengine/TestSupport.h"
 
 #include "game/GameAgent.h"
+#include "level/LevelStatus.h"
+#include "plan/GameState.h"
+#include "plan/StateInput.h"
 #include "plan/StateManager.h"
 #include "gengine/BaseException.h"
 #include "gengine/InputAgent.h"
 #include "gengine/KeyBinder.h"
 #include "gengine/KeyStroke.h"
 #include "gengine/OptionAgent.h"
+#include "gengine/Path.h"
 #include "gengine/SimpleMsg.h"
 
 #include "SDL.h"
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -26,17 +31,12 @@ class GameAgentTest : public AgentFixture {
             AgentFixture::SetUp();
             testsupport::writeWorldMapFiles(m_dir);
             m_game = new GameAgent();
-            m_pack->addAgent(m_game);
-            m_pack->init();
+            m_agents->pack().addAgent(m_game);
+            m_agents->pack().init();
         }
         void pressBound(SDLKey key, int mod)
         {
-            SDL_keysym keysym;
-            keysym.scancode = 0;
-            keysym.sym = key;
-            keysym.mod = static_cast<SDLMod>(mod);
-            keysym.unicode = 0;
-            InputAgent::instance()->getKeyBinder()->keyDown(keysym);
+            InputAgent::instance()->getKeyBinder()->keyDown(testsupport::keysym(key, mod));
         }
 };
 
@@ -71,6 +71,39 @@ TEST_F(GameAgentTest, HugeStoredPlaytimeDoesNotOverflow)
     OptionAgent::instance()->setParam("playtime", "2147483647");
     m_game->shutdown();
     EXPECT_EQ(2147483647, OptionAgent::instance()->getInt("playtime", 0));
+}
+
+TEST_F(GameAgentTest, LevelsCanStartDemos)
+{
+    GameState *demo = LevelStatus::makeDemo(Path::dataReadPath("script/demo.lua"));
+    ASSERT_NE(nullptr, demo);
+    EXPECT_STREQ("state_demo", demo->getName());
+    delete demo;
+}
+
+/** A screen with only the common keys, to press backquote on. */
+class PlainState : public GameState {
+    public:
+        PlainState() { takeHandler(new StateInput(this)); }
+        virtual const char *getName() const { return "state_plain"; }
+    protected:
+        virtual void ownInitState() {}
+        virtual void ownUpdateState() {}
+        virtual void ownPauseState() {}
+        virtual void ownResumeState() {}
+        virtual void ownCleanState() {}
+};
+
+TEST_F(GameAgentTest, BackquoteOpensTheConsole)
+{
+    std::filesystem::create_symlink("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf",
+            m_dir + "/font/font_console.ttf");
+    StateManager manager;
+    PlainState *plain = new PlainState();
+    manager.pushState(nullptr, plain);
+    plain->getInput()->keyEvent(KeyStroke(SDLK_BACKQUOTE, KMOD_NONE));
+    ASSERT_NE(nullptr, manager.top());
+    EXPECT_STREQ("state_console", manager.top()->getName());
 }
 
 }

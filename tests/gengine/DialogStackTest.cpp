@@ -8,6 +8,8 @@
 #include "gengine/ScriptAgent.h"
 #include "gengine/TimerAgent.h"
 
+#include "gengine/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,12 +19,7 @@
 
 namespace {
 
-class StillClock : public TimerAgent::Clock {
-    public:
-        virtual unsigned getTicks() { return 0; }
-        virtual void delay(unsigned /*ms*/) {}
-        virtual bool isShiftHeld() { return false; }
-};
+using testsupport::StillClock;
 
 /** Parameters, a silent sound agent and a timer that ticks when told. */
 class DialogTest : public testing::Test {

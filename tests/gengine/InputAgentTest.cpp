@@ -9,6 +9,8 @@
 #include "gengine/MouseStroke.h"
 #include "gengine/SimpleMsg.h"
 
+#include "gengine/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -17,12 +19,7 @@
 
 namespace {
 
-class Recorder : public BaseListener {
-    public:
-        std::vector<std::string> got;
-        virtual const char *getName() const { return "App"; }
-        virtual void receiveSimple(const SimpleMsg *msg) { got.push_back(msg->getName()); }
-};
+using Recorder = testsupport::AppRecorder;
 
 struct KeySeen {
     bool down;

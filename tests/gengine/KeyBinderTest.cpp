@@ -5,6 +5,8 @@
 #include "gengine/MessagerAgent.h"
 #include "gengine/SimpleMsg.h"
 
+#include "gengine/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,12 +14,7 @@
 
 namespace {
 
-class Recorder : public BaseListener {
-    public:
-        std::vector<std::string> got;
-        virtual const char *getName() const { return "App"; }
-        virtual void receiveSimple(const SimpleMsg *msg) { got.push_back(msg->getName()); }
-};
+using Recorder = testsupport::AppRecorder;
 
 /** A message that counts its deletions. */
 class CountedMsg : public SimpleMsg {
@@ -30,15 +27,7 @@ class CountedMsg : public SimpleMsg {
         virtual CountedMsg *clone() const { return new CountedMsg(*this); }
 };
 
-SDL_keysym keysym(SDLKey sym, int mod)
-{
-    SDL_keysym result;
-    result.scancode = 0;
-    result.sym = sym;
-    result.mod = static_cast<SDLMod>(mod);
-    result.unicode = 0;
-    return result;
-}
+using testsupport::keysym;
 
 class KeyBinderTest : public testing::Test {
     protected:

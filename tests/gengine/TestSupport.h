@@ -4,12 +4,21 @@
 // Helpers for engine tests: a temporary directory that removes itself, a
 // running engine core (message bus, script and option agents) whose user and
 // system directories live in such a directory, the few data files the media
-// agents open at start, and log capture.
+// agents open at start, the agents a game state talks to, a timer clock that
+// only the test moves, and log capture.
 
+#include "effect/Font.h"
 #include "gengine/AgentPack.h"
+#include "gengine/DummySoundAgent.h"
+#include "gengine/InputAgent.h"
 #include "gengine/Log.h"
+#include "gengine/NoCopy.h"
 #include "gengine/OptionAgent.h"
 #include "gengine/ScriptAgent.h"
+#include "gengine/SimpleMsg.h"
+#include "gengine/TimerAgent.h"
+#include "gengine/VideoAgent.h"
+#include "plan/SubTitleAgent.h"
 
 #include "SDL.h"
 
@@ -19,10 +28,12 @@
 #include <cstdlib>
 #include <fstream>
 #include <ftw.h>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace testsupport {
 
@@ -191,6 +202,70 @@ class EngineCore {
         AgentPack &pack() { return m_pack; }
         static OptionAgent *options() { return OptionAgent::instance(); }
         static ScriptAgent *script() { return ScriptAgent::instance(); }
+};
+
+/** Stands in for the application: records the simple messages to "App". */
+class AppRecorder : public BaseListener {
+    public:
+        std::vector<std::string> got;
+        virtual const char *getName() const { return "App"; }
+        virtual void receiveSimple(const SimpleMsg *msg) { got.push_back(msg->getName()); }
+};
+
+/** A key as SDL reports it, without a character. */
+inline SDL_keysym keysym(SDLKey sym, int mod)
+{
+    SDL_keysym result;
+    result.scancode = 0;
+    result.sym = sym;
+    result.mod = static_cast<SDLMod>(mod);
+    result.unicode = 0;
+    return result;
+}
+
+/** A timer clock at a standstill: no time passes, nothing waits, no Shift. */
+class StillClock : public TimerAgent::Clock {
+    public:
+        virtual unsigned getTicks() { return 1000; }
+        virtual void delay(unsigned /*ms*/) {}
+        virtual bool isShiftHeld() { return false; }
+};
+
+/**
+ * The agents a game state, a level or a planner talks to, from "15script"
+ * to "70subtitle", on SDL's dummy drivers: the silent sound agent and a
+ * timer on a StillClock, so every TimerAgent::update is one cycle. The
+ * media files are written into systemDir first; the user's files live in
+ * userDir. There is no game agent: tests drive their own StateManager.
+ */
+class MediaAgents : public NoCopy {
+    private:
+        std::unique_ptr<AgentPack> m_pack;
+    public:
+        MediaAgents(const std::string &systemDir, const std::string &userDir)
+        {
+            writeMediaFiles(systemDir);
+            Font::init();
+            m_pack.reset(new AgentPack());
+            m_pack->addAgent(new ScriptAgent());
+            m_pack->addAgent(new OptionAgent());
+            m_pack->addAgent(new VideoAgent());
+            m_pack->addAgent(new DummySoundAgent());
+            m_pack->addAgent(new TimerAgent(new StillClock()));
+            m_pack->addAgent(new InputAgent());
+            m_pack->addAgent(new SubTitleAgent());
+            m_pack->init("30video");
+            OptionAgent::instance()->setParam("systemdir", systemDir);
+            OptionAgent::instance()->setParam("userdir", userDir);
+            m_pack->init();
+        }
+        ~MediaAgents()
+        {
+            m_pack->shutdown();
+            m_pack.reset();
+            Font::shutdown();
+        }
+        AgentPack &pack() { return *m_pack; }
 };
 
 }

@@ -3,32 +3,13 @@
 #include "level/Level.h"
 #include "level/LevelScript.h"
 
-#include "effect/Font.h"
-#include "gengine/DummySoundAgent.h"
-#include "gengine/InputAgent.h"
-#include "gengine/OptionAgent.h"
-#include "gengine/ScriptAgent.h"
+#include "gengine/Path.h"
 #include "gengine/TimerAgent.h"
-#include "gengine/VideoAgent.h"
-#include "plan/SubTitleAgent.h"
-
-#include "SDL.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-namespace {
-
-class StillClock : public TimerAgent::Clock {
-    public:
-        virtual unsigned getTicks() { return 1000; }
-        virtual void delay(unsigned /*ms*/) {}
-        virtual bool isShiftHeld() { return false; }
-};
-
-}
 
 void LevelEnv::SetUp()
 {
@@ -36,33 +17,13 @@ void LevelEnv::SetUp()
     ASSERT_NE(nullptr, mkdtemp(pattern));
     m_dir = pattern;
     namespace fs = std::filesystem;
-    fs::create_directories(systemDir() + "/images");
-    fs::create_directories(systemDir() + "/font");
     fs::create_directories(systemDir() + "/script");
-    SDL_Surface *icon = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 2, 32, 0, 0, 0, 0);
-    ASSERT_NE(nullptr, icon);
-    ASSERT_EQ(0, SDL_SaveBMP(icon, (systemDir() + "/images/icon.png").c_str()));
-    SDL_FreeSurface(icon);
-    fs::create_symlink("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-            systemDir() + "/font/font_subtitle.ttf");
     const char *source = std::getenv("TIDEPOOL_SOURCE_DIR");
     ASSERT_NE(nullptr, source);
     fs::copy_file(std::string(source) + "/data/script/level_lib.lua",
             systemDir() + "/script/level_lib.lua");
 
-    Font::init();
-    m_pack = new AgentPack();
-    m_pack->addAgent(new ScriptAgent());
-    m_pack->addAgent(new OptionAgent());
-    m_pack->addAgent(new VideoAgent());
-    m_pack->addAgent(new DummySoundAgent());
-    m_pack->addAgent(new TimerAgent(new StillClock()));
-    m_pack->addAgent(new InputAgent());
-    m_pack->addAgent(new SubTitleAgent());
-    m_pack->init("30video");
-    OptionAgent::instance()->setParam("systemdir", systemDir());
-    OptionAgent::instance()->setParam("userdir", userDir());
-    m_pack->init();
+    m_agents.reset(new testsupport::MediaAgents(systemDir(), userDir()));
     m_manager.reset(new StateManager());
     m_bottom = new BottomState();
     m_manager->pushState(nullptr, m_bottom);
@@ -73,12 +34,7 @@ void LevelEnv::TearDown()
 {
     m_manager.reset();
     m_status.reset();
-    if (m_pack) {
-        m_pack->shutdown();
-        delete m_pack;
-        m_pack = nullptr;
-    }
-    Font::shutdown();
+    m_agents.reset();
     std::error_code ignored;
     std::filesystem::remove_all(m_dir, ignored);
 }

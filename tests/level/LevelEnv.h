@@ -10,7 +10,7 @@
 #include "level/DescFinder.h"
 #include "level/LevelStatus.h"
 
-#include "gengine/AgentPack.h"
+#include "gengine/TestSupport.h"
 #include "plan/GameState.h"
 #include "plan/StateManager.h"
 
@@ -44,7 +44,7 @@ class FixedDesc : public DescFinder {
 class LevelEnv : public testing::Test {
     protected:
         std::string m_dir;
-        AgentPack *m_pack = nullptr;
+        std::unique_ptr<testsupport::MediaAgents> m_agents;
         std::unique_ptr<StateManager> m_manager;
         BottomState *m_bottom = nullptr;
         Level *m_level = nullptr;

@@ -6,27 +6,22 @@
 // subtitle font) and a temporary user directory. The timer runs on a clock
 // the test drives: every tick() is one cycle.
 
-#include "gengine/AgentPack.h"
 #include "gengine/BaseListener.h"
+#include "gengine/TestSupport.h"
 #include "gengine/TimerAgent.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-/** Stands in for the application: records the simple messages to "App". */
-class AppRecorder : public BaseListener {
-    public:
-        std::vector<std::string> got;
-        virtual const char *getName() const { return "App"; }
-        virtual void receiveSimple(const SimpleMsg *msg);
-};
+using testsupport::AppRecorder;
 
 class AgentFixture : public testing::Test {
     protected:
         std::string m_dir;
-        AgentPack *m_pack = nullptr;
+        std::unique_ptr<testsupport::MediaAgents> m_agents;
         AppRecorder m_app;
 
         virtual void SetUp();
