@@ -229,12 +229,20 @@ void WorldMap::runButton()
 
 std::string WorldMap::findLevelName(const std::string &codename) const
 {
+    // A level without any description is named by its code name; asked for
+    // every frame while it is selected, so without a warning.
+    if (m_descPack->countRes(codename) == 0) {
+        return codename;
+    }
     const LevelDesc *desc = dynamic_cast<const LevelDesc *>(m_descPack->findDialogHard(codename));
     return desc ? desc->getLevelName() : codename;
 }
 
 std::string WorldMap::findDesc(const std::string &codename) const
 {
+    if (m_descPack->countRes(codename) == 0) {
+        return "???";
+    }
     const LevelDesc *desc = dynamic_cast<const LevelDesc *>(m_descPack->findDialogHard(codename));
     return desc ? desc->getDesc() : "???";
 }

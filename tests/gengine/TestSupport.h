@@ -140,14 +140,13 @@ inline void writeWorldMapFiles(const std::string &dataDir)
 }
 
 /**
- * Writes into the data directory dataDir what the display, the subtitles
- * and the world map open at start: a tiny "images/icon.png" (pictures are
- * recognised by their content, so a BMP serves), "font/font_subtitle.ttf"
- * and the files of writeWorldMapFiles.
+ * Writes into the data directory dataDir what the display and the subtitles
+ * open at start: a tiny "images/icon.png" (pictures are recognised by their
+ * content, so a BMP serves) and "font/font_subtitle.ttf". A game agent also
+ * needs writeWorldMapFiles.
  */
 inline void writeMediaFiles(const std::string &dataDir)
 {
-    writeWorldMapFiles(dataDir);
     for (const char *sub : {"", "/images", "/font"}) {
         mkdir((dataDir + sub).c_str(), 0777);
     }
