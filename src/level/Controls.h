@@ -30,6 +30,7 @@ class Controls : public StepCounter, public NoCopy {
         std::string m_moves;
         RoundLock *m_lock;
         char m_stroke;
+        friend class RoomState;
 
         Unit *activeUnit() const;
         bool useSwitch();
@@ -57,6 +58,8 @@ class Controls : public StepCounter, public NoCopy {
         void setMoves(const std::string &moves);
         bool cannotMove() const;
         Unit *getActive() const { return activeUnit(); }
+        int getUnitCount() const { return static_cast<int>(m_units.size()); }
+        const Unit *getUnit(int index) const { return m_units[index].get(); }
         void lockPhases();
         int getNeededPhases() const;
 

@@ -45,6 +45,8 @@ class Cube : public NoCopy {
         Dir::eDir m_outDir;
         int m_outCapacity;
         const RoomHost *m_dialogs;
+        // A room copy reads and writes the changing fields directly.
+        friend class RoomState;
     public:
         /** Takes ownership of the shape. */
         Cube(const V2 &loc, eWeight weight, eWeight power, bool alive, Shape *shape);

@@ -20,6 +20,7 @@ class Field : public NoCopy {
         int m_h;
         std::vector<Cube*> m_marks;
         std::unique_ptr<Cube> m_border;
+        friend class RoomState;
 
         bool isInside(const V2 &loc) const
         {

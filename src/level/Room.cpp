@@ -8,6 +8,7 @@
 #include "level/MouseControl.h"
 #include "level/RoomHost.h"
 #include "level/RoomMedia.h"
+#include "level/RoomState.h"
 #include "level/RoundLock.h"
 #include "level/Unit.h"
 #include "gengine/BaseException.h"
@@ -264,16 +265,52 @@ bool Room::makeMove(char symbol)
 
 void Room::loadMove(char symbol)
 {
+    if (!tryMove(symbol)) {
+        throw LoadException(InfoText("load error - bad move").addValue("move", std::string(1, symbol)));
+    }
+}
+
+bool Room::tryMove(char symbol)
+{
     bool busy = true;
+    bool performed = false;
     for (int i = settleLimit(); busy; --i) {
         if (i <= 0) {
             throw LoadException(InfoText("load error - room does not settle")
                     .addValue("move", std::string(1, symbol)));
         }
         busy = beginFall(false);
-        makeMove(symbol);
+        if (!busy) {
+            performed = m_controls->makeMove(symbol);
+            if (performed) {
+                m_lastAction = Rules::ACTION_MOVE;
+            }
+        }
         finishRound(false);
     }
+    return performed;
+}
+
+bool Room::settle()
+{
+    for (int i = settleLimit(); i > 0; --i) {
+        const bool busy = beginFall(false);
+        finishRound(false);
+        if (!busy) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Room::saveState(RoomState *state) const
+{
+    state->take(*this);
+}
+
+void Room::restoreState(const RoomState &state)
+{
+    state.apply(*this);
 }
 
 bool Room::isSolved() const

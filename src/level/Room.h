@@ -27,6 +27,7 @@ class Field;
 class InputProvider;
 class RoomHost;
 class RoomMedia;
+class RoomState;
 class RoundLock;
 class Unit;
 
@@ -42,6 +43,7 @@ class Room {
         RoomHost *m_host;
         Rules::eAction m_lastAction;
         bool m_fastFalling;
+        friend class RoomState;
 
         void prepareRound();
         bool checkOut(bool animate);
@@ -95,6 +97,19 @@ class Room {
          * LoadException "load error - bad move" when no fish can perform it.
          */
         bool makeMove(char symbol);
+        /**
+         * loadMove that reports instead of throwing: false when no fish can
+         * perform the symbol, the previous round settled all the same.
+         * Throws LoadException "load error - room does not settle".
+         */
+        bool tryMove(char symbol);
+        /** Rounds without moves until nothing happens; false when the room does not come to rest. */
+        bool settle();
+
+        /** Copies the room's whole changing state (see RoomState). */
+        void saveState(RoomState *state) const;
+        /** Puts a copy taken from this room back; throws LogicException for another room's copy. */
+        void restoreState(const RoomState &state);
 
         Rules::eAction getLastAction() const { return m_lastAction; }
         bool isSolved() const;

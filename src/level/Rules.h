@@ -41,6 +41,7 @@ class Rules : public NoCopy {
         Dir::eDir m_touchDir;
         Cube *m_model;
         std::unique_ptr<MarkMask> m_mask;
+        friend class RoomState;
 
         bool isDeadFall();
         bool isDeadStress();

@@ -32,6 +32,7 @@ class Unit {
         void takeModel(Cube *model) { m_model = model; }
         bool startActive() const { return m_startActive; }
         const KeyControl &getKeys() const { return m_keys; }
+        const ControlSym &getSymbols() const { return m_symbols; }
 
         /** Alive, in the room and not busy with a scripted animation. */
         bool canDrive() const;

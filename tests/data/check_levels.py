@@ -9,7 +9,8 @@
   node_bestSolution;
 - the node locations lie on the map picture, clear of the corner buttons,
   of each other and of the line where the selected name is drawn;
-- every speech file a level names exists, and each spoken line has its
+- every poster script the map names exists, every speech file a level
+  names exists, and each spoken line has its
   subtitle in both languages.
 
     check_levels.py TIDEPOOL_LEVEL SOURCE_ROOT
@@ -58,6 +59,11 @@ for parent, code, datafile, x, y in calls(worldmap, 'branch_addNode', STR, STR, 
         fail('worldmap: node %s comes before its parent %s' % (code, parent))
     nodes[code] = (parent, datafile, int(x), int(y))
     order.append(code)
+# Posters: the optional last argument of branch_addNode and branch_setEnding.
+for code, poster in re.findall(r'\bbranch_(?:addNode|setEnding)\(\s*(?:"[^"]*"\s*,\s*)?"([^"]*)"\s*,\s*"[^"]*"'
+                               r'[^()]*?,\s*"([^"]+)"\s*\)', worldmap):
+    if not os.path.isfile(os.path.join(DATA, poster)):
+        fail('%s: no poster script %s' % (code, poster))
 if sum(1 for p, _, _, _ in nodes.values() if p == '') != 1:
     fail('worldmap: there must be exactly one root node')
 if len(nodes) < 8:

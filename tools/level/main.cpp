@@ -1,6 +1,8 @@
 // tidepool-level: tools for level authors, one subcommand each.
 
+#include "Check.h"
 #include "Replay.h"
+#include "Solve.h"
 
 #include "gengine/Log.h"
 
@@ -16,6 +18,8 @@ const char *help()
     return "usage: tidepool-level COMMAND [ARGS]\n"
            "Commands:\n"
            "  replay   replay a moves string in a level and report the room\n"
+           "  solve    search a shortest solution of a level\n"
+           "  check    replay the reference solution of every level of the world map\n"
            "Run 'tidepool-level COMMAND --help' for a command's arguments.\n";
 }
 
@@ -29,7 +33,7 @@ int main(int argc, char *argv[])
         if (args.empty()) {
             return 2;
         }
-        std::cout << "\n" << Replay::usage();
+        std::cout << "\n" << Replay::usage() << "\n" << Solve::usage() << "\n" << Check::usage();
         return 0;
     }
     std::string command = args[0];
@@ -43,6 +47,24 @@ int main(int argc, char *argv[])
                 }
             }
             return Replay::run(args, argv[0]);
+        }
+        if (command == "solve") {
+            for (const std::string &arg : args) {
+                if (arg == "--help" || arg == "-h") {
+                    std::cout << Solve::usage();
+                    return 0;
+                }
+            }
+            return Solve::run(args, argv[0]);
+        }
+        if (command == "check") {
+            for (const std::string &arg : args) {
+                if (arg == "--help" || arg == "-h") {
+                    std::cout << Check::usage();
+                    return 0;
+                }
+            }
+            return Check::run(args, argv[0]);
         }
     } catch (const std::exception &e) {
         LOG_ERROR(InfoText(e.what()));
