@@ -1,5 +1,6 @@
 // tidepool-level: tools for level authors, one subcommand each.
 
+#include "Check.h"
 #include "Replay.h"
 #include "Solve.h"
 
@@ -18,6 +19,7 @@ const char *help()
            "Commands:\n"
            "  replay   replay a moves string in a level and report the room\n"
            "  solve    search a shortest solution of a level\n"
+           "  check    replay the reference solution of every level of the world map\n"
            "Run 'tidepool-level COMMAND --help' for a command's arguments.\n";
 }
 
@@ -31,7 +33,7 @@ int main(int argc, char *argv[])
         if (args.empty()) {
             return 2;
         }
-        std::cout << "\n" << Replay::usage() << "\n" << Solve::usage();
+        std::cout << "\n" << Replay::usage() << "\n" << Solve::usage() << "\n" << Check::usage();
         return 0;
     }
     std::string command = args[0];
@@ -54,6 +56,15 @@ int main(int argc, char *argv[])
                 }
             }
             return Solve::run(args, argv[0]);
+        }
+        if (command == "check") {
+            for (const std::string &arg : args) {
+                if (arg == "--help" || arg == "-h") {
+                    std::cout << Check::usage();
+                    return 0;
+                }
+            }
+            return Check::run(args, argv[0]);
         }
     } catch (const std::exception &e) {
         LOG_ERROR(InfoText(e.what()));
