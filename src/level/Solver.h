@@ -59,6 +59,8 @@ class Solver {
         RoomState m_start;
         RoomState m_scratch;
         std::vector<KeyPart> m_parts;
+        /** The models of the key parts: the only ones a search can change. */
+        std::vector<int> m_changing;
         std::vector<int> m_aliveModels;
         std::string m_symbols;
         int m_keyBits;
