@@ -53,6 +53,7 @@ class RoomState {
 
         void checkRoom(const Room &room) const;
         static void applyModel(Cube *cube, const ModelState &state);
+        static bool sameAsCopied(const Cube *cube, const ModelState &state);
         void applyControls(Room &room) const;
         void unmaskMoved(Room &room, int index) const;
         void applyMoved(Room &room, int index) const;

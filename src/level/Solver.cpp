@@ -26,57 +26,56 @@ int bitsFor(int range)
     return bits;
 }
 
-/** Packs little-endian bit fields into a zeroed key, 64 bits at a time. */
+/**
+ * Packs little-endian bit fields of at most 32 bits into a key, four bytes
+ * at a time; every byte of the key is written, so it needs no clearing.
+ */
 class BitWriter {
     private:
-        uint8_t *m_key;
+        uint8_t *m_out;
         uint64_t m_word;
         int m_used;
-        int m_byte;
     public:
-        explicit BitWriter(uint8_t *key) : m_key(key), m_word(0), m_used(0), m_byte(0) {}
+        explicit BitWriter(uint8_t *key) : m_out(key), m_word(0), m_used(0) {}
         void put(uint32_t value, int bits)
         {
-            if (m_used + bits > 64) {
-                flushBytes();
-            }
             m_word |= static_cast<uint64_t>(value) << m_used;
             m_used += bits;
-        }
-        /** Writes the whole bytes gathered so far. */
-        void flushBytes()
-        {
-            while (m_used >= 8) {
-                m_key[m_byte++] = static_cast<uint8_t>(m_word);
-                m_word >>= 8;
-                m_used -= 8;
+            if (m_used >= 32) {
+                const uint32_t low = static_cast<uint32_t>(m_word);
+                std::memcpy(m_out, &low, 4);
+                m_out += 4;
+                m_word >>= 32;
+                m_used -= 32;
             }
         }
         void finish()
         {
-            flushBytes();
-            if (m_used > 0) {
-                m_key[m_byte] = static_cast<uint8_t>(m_word);
+            for (; m_used > 0; m_used -= 8) {
+                *m_out++ = static_cast<uint8_t>(m_word);
+                m_word >>= 8;
             }
         }
 };
 
 class BitReader {
     private:
-        const uint8_t *m_key;
-        int m_size;
+        const uint8_t *m_in;
+        const uint8_t *m_end;
         uint64_t m_word;
         int m_have;
-        int m_byte;
     public:
-        BitReader(const uint8_t *key, int size) : m_key(key), m_size(size), m_word(0), m_have(0), m_byte(0) {}
+        BitReader(const uint8_t *key, int size) : m_in(key), m_end(key + size), m_word(0), m_have(0) {}
         uint32_t get(int bits)
         {
-            while (m_have < bits && m_have <= 56) {
-                const uint64_t byte = m_byte < m_size ? m_key[m_byte] : 0;
-                ++m_byte;
-                m_word |= byte << m_have;
-                m_have += 8;
+            if (m_have < bits) {
+                uint32_t next = 0;
+                const long left = m_end - m_in;
+                const size_t take = left < 4 ? static_cast<size_t>(left) : 4;
+                std::memcpy(&next, m_in, take);
+                m_in += take;
+                m_word |= static_cast<uint64_t>(next) << m_have;
+                m_have += 32;
             }
             const uint32_t value = static_cast<uint32_t>(m_word & ((1ULL << bits) - 1));
             m_word >>= bits;
@@ -130,6 +129,7 @@ void Solver::classify()
         // outside by its level stays there, where it cannot move far.
         KeyPart part;
         part.model = i;
+        part.cube = model;
         const V2 loc = model->getLoc();
         part.xMin = std::min(0, loc.getX()) - 1;
         part.xMax = std::max(w, loc.getX() + model->getShape()->getW()) + 1;
@@ -162,10 +162,11 @@ void Solver::classify()
 
 bool Solver::encode(uint8_t *key) const
 {
-    std::memset(key, 0, m_keyBytes);
+    // Only a key with no bits at all leaves its one byte unwritten.
+    key[m_keyBytes - 1] = 0;
     BitWriter writer(key);
     for (const KeyPart &part : m_parts) {
-        const Cube *model = m_room->getModel(part.model);
+        const Cube *model = part.cube;
         uint32_t x = 0;
         uint32_t y = 0;
         if (!model->isLost()) {
@@ -281,7 +282,8 @@ void Solver::growTable()
 
 bool Solver::add(const uint8_t *key, uint32_t parent, int symbol)
 {
-    if ((m_stored + 1) * 4ULL > m_table.size() * 3ULL) {
+    // At most half full: linear probing stays short for the many keys that are new.
+    if ((m_stored + 1) * 2ULL > m_table.size()) {
         growTable();
     }
     const uint64_t hash = hashKey(key);

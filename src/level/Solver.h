@@ -43,6 +43,7 @@ class Solver {
         /** Where one changing model lies in a key. */
         struct KeyPart {
             int model;
+            const Cube *cube;
             int xMin;
             int xMax;
             int yMin;
