@@ -3,6 +3,7 @@
 #include "menu/DemoMode.h"
 #include "menu/MenuHelp.h"
 #include "menu/MenuOptions.h"
+#include "menu/WorldMap.h"
 #include "level/LevelStatus.h"
 #include "plan/GameInput.h"
 #include "plan/KeyConsole.h"
@@ -39,13 +40,14 @@ void GameAgent::pushFirstState()
 {
     Path worldmap = Path::dataReadPath(
             OptionAgent::instance()->getParam("worldmap", "script/worldmap.lua"));
-    // HOOK(world map): the game starts on the world map. Once it exists:
-    //     WorldMap *map = new WorldMap();
-    //     map->initMap(worldmap);
-    //     m_manager->pushState(nullptr, map);
-    // (and install the help and options menus: GameInput::setHelpMaker,
-    // GameInput::setMenuMaker; the console: StateInput::setConsoleMaker).
-    (void)worldmap;
+    WorldMap *map = new WorldMap();
+    try {
+        map->initMap(worldmap);
+    } catch (...) {
+        delete map;
+        throw;
+    }
+    m_manager->pushState(nullptr, map);
 }
 
 void GameAgent::keyBinding()

@@ -34,6 +34,8 @@ class LevelStatus : public Scripter {
         void prepareRun(const std::string &codename, const std::string &poster,
                         int bestMoves, const std::string &bestAuthor);
         void setRunning() { m_wasRunning = true; }
+        /** The world map has taken note of the run. */
+        void clearRunning() { m_wasRunning = false; }
         void setComplete() { m_complete = true; }
         bool isComplete() const { return m_complete; }
         bool wasRunning() const { return m_wasRunning; }

@@ -30,6 +30,7 @@ using testsupport::captureLog;
 using testsupport::contains;
 using testsupport::TempDir;
 using testsupport::writeMediaFiles;
+using testsupport::writeWorldMapFiles;
 
 namespace {
 
@@ -227,6 +228,7 @@ TEST(ProgramStartUp, InitScriptThatQuitsEndsNormallyAfterAnOrderlyShutdown)
 {
     TempDir dir;
     writeMediaFiles(dir.file("data"));
+    writeWorldMapFiles(dir.file("data"));
     dir.write("data/script/init.lua", "sendMsg('App', 'quit')\n");
     ProgramRun run = runProgram(dir, {"systemdir=data", "loglevel=7"});
     EXPECT_EQ(0, run.status) << run.err;
@@ -267,6 +269,7 @@ TEST(ProgramStartUp, AFailingAudioDriverOnlyWarnsAndTheGameRunsSilent)
 {
     TempDir dir;
     writeMediaFiles(dir.file("data"));
+    writeWorldMapFiles(dir.file("data"));
     dir.write("data/script/init.lua", "sendMsg('App', 'quit')\n");
     ProgramRun run = runProgram(dir, {"systemdir=data", "loglevel=7"},
                                 {"SDL_AUDIODRIVER=no_such_driver"});
@@ -369,10 +372,12 @@ TEST(ProgramWindow, RunsInARealWindowTakesKeysAndQuitsInOrderOnTermination)
     ASSERT_FALSE(display.name().empty()) << "Xvfb did not start";
     TempDir dir;
     writeMediaFiles(dir.file("data"));
+    writeWorldMapFiles(dir.file("data"));
     dir.write("data/script/init.lua", "setParam('caption', 'tidepool window test')\n");
     pid_t pid = startProgram(dir, {"systemdir=data", "loglevel=7"},
                              {"DISPLAY=" + display.name(), "SDL_VIDEODRIVER=x11"});
-    std::string window = xdotool(display.name(), "search --sync --name 'tidepool window test'");
+    // The world map, the first state, sets its own caption.
+    std::string window = xdotool(display.name(), "search --sync --name 'Test map'");
     window = window.substr(0, window.find('\n'));
     EXPECT_FALSE(window.empty()) << dir.read("stderr.txt");
     if (!window.empty()) {
@@ -404,6 +409,7 @@ class ApplicationTest : public testing::Test {
         void SetUp() override
         {
             writeMediaFiles(dir.file("data"));
+            writeWorldMapFiles(dir.file("data"));
             dir.write("data/script/init.lua",
                       "setParam('from_init', 'yes')\nsetParam('timeinterval', '5')\n");
         }
@@ -533,7 +539,8 @@ TEST_F(ApplicationTest, TheGameRunsFramesUntilTheLastStateLeaves)
     start();
     GameAgent *game = AgentPack::getAgentAs<GameAgent>("80game");
     FewFramesState *state = new FewFramesState(3);
-    game->getManager()->pushState(nullptr, state);
+    // In place of the world map, so that the stack empties when it leaves.
+    game->getManager()->changeState(game->getManager()->top(), state);
     app->run();
     // The emptied stack sends "quit"; that frame still ends.
     EXPECT_EQ(3, TimerAgent::instance()->getCycles());

@@ -1,5 +1,7 @@
 #include "plan/AgentFixture.h"
 
+#include "../gengine/TestSupport.h"
+
 #include "game/GameAgent.h"
 #include "level/LevelStatus.h"
 #include "plan/GameState.h"
@@ -27,6 +29,7 @@ class GameAgentTest : public AgentFixture {
         virtual void SetUp()
         {
             AgentFixture::SetUp();
+            testsupport::writeWorldMapFiles(m_dir);
             m_game = new GameAgent();
             m_agents->pack().addAgent(m_game);
             m_agents->pack().init();

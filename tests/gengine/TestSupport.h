@@ -94,10 +94,56 @@ class TempDir {
         }
 };
 
+/** Writes a w x h picture in one colour (a BMP: pictures are recognised by content). */
+inline void writeSolidPicture(const std::string &file, int w, int h, Uint32 rgb)
+{
+    SDL_Surface *surface = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32,
+            0xff0000, 0x00ff00, 0x0000ff, 0);
+    ASSERT_NE(nullptr, surface);
+    SDL_FillRect(surface, nullptr, rgb);
+    int saved = SDL_SaveBMP(surface, file.c_str());
+    SDL_FreeSurface(surface);
+    ASSERT_EQ(0, saved);
+}
+
+/**
+ * Writes into dataDir what the world map, the first game state, opens: its
+ * pictures (tiny, in one colour), the menu font and "script/worldmap.lua"
+ * with a single level "first" at (10, 10) and the caption "Test map".
+ */
+inline void writeWorldMapFiles(const std::string &dataDir)
+{
+    for (const char *sub : {"", "/images", "/images/menu", "/font", "/script"}) {
+        mkdir((dataDir + sub).c_str(), 0777);
+    }
+    const std::string menu = dataDir + "/images/menu/";
+    for (const char *name : {"map", "map_lower", "map_mask"}) {
+        writeSolidPicture(menu + name + ".png", 40, 30, 0);
+    }
+    for (const char *name : {"n0", "n1", "n2", "n3", "n4", "n_far"}) {
+        writeSolidPicture(menu + name + ".png", 4, 4, 0xffffff);
+    }
+    // Already there when a test writes the files twice.
+    int linked = symlink("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+            (dataDir + "/font/font_menu.ttf").c_str());
+    (void)linked;
+    // The menu music: the shipped one, as music is opened by its file type.
+    mkdir((dataDir + "/music").c_str(), 0777);
+    if (const char *source = std::getenv("TIDEPOOL_SOURCE_DIR")) {
+        std::ifstream in((std::string(source) + "/data/music/menu.ogg").c_str(), std::ios::binary);
+        std::ofstream out((dataDir + "/music/menu.ogg").c_str(), std::ios::binary);
+        out << in.rdbuf();
+    }
+    std::ofstream map((dataDir + "/script/worldmap.lua").c_str(), std::ios::binary);
+    map << "worldmap_addDesc('menu', 'en', 'Menu', 'Test map')\n"
+        << "branch_addNode('', 'first', 'levels/first.lua', 10, 10, false)\n";
+}
+
 /**
  * Writes into the data directory dataDir what the display and the subtitles
  * open at start: a tiny "images/icon.png" (pictures are recognised by their
- * content, so a BMP serves) and "font/font_subtitle.ttf".
+ * content, so a BMP serves) and "font/font_subtitle.ttf". A game agent also
+ * needs writeWorldMapFiles.
  */
 inline void writeMediaFiles(const std::string &dataDir)
 {
