@@ -75,6 +75,8 @@ class Level : public GameState, public CountAdvisor {
         virtual const char *getName() const { return "state_level"; }
 
         void fillDesc(const DescFinder *desc) { m_desc = desc; }
+        /** The finder of the level's name and description; null before fillDesc. */
+        const DescFinder *getDescFinder() const { return m_desc; }
         void fillStatus(LevelStatus *status);
 
         void createRoom(int w, int h, const std::string &picture);

@@ -5,6 +5,7 @@
 #include "menu/LevelNode.h"
 #include "menu/MenuOptions.h"
 #include "menu/NodeDrawer.h"
+#include "menu/Pedometer.h"
 #include "menu/PosterScroller.h"
 #include "menu/WorldBranch.h"
 #include "menu/WorldInput.h"
@@ -23,19 +24,6 @@
 
 #include <algorithm>
 #include <memory>
-
-namespace {
-
-/**
- * The chooser shown before a solved level (replay or play again), owning the
- * level from now on; null while there is none, and the level is played.
- */
-GameState *makeChooser(LevelStatus * /*status*/, Level * /*level*/)
-{
-    return nullptr;
-}
-
-}
 
 WorldMap::WorldMap()
     : m_lastMouse(-1, -1), m_startNode(nullptr), m_ending(nullptr), m_selected(nullptr),
@@ -195,13 +183,11 @@ void WorldMap::runNode(LevelNode *node)
     m_levelStatus->prepareRun(node->getCodename(), node->getPoster(),
             node->getBestMoves(), node->getBestAuthor());
     level->fillStatus(m_levelStatus);
-    GameState *chooser = nullptr;
     if (node->getState() == LevelNode::STATE_SOLVED) {
-        chooser = makeChooser(m_levelStatus, level.get());
-    }
-    if (chooser) {
+        // The pedometer takes the level over once it is built.
+        GameState *pedometer = new Pedometer(m_levelStatus, level.get());
         level.release();
-        pushState(chooser);
+        pushState(pedometer);
     } else {
         pushState(level.release());
     }
