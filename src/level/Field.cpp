@@ -21,15 +21,3 @@ Field::~Field()
     // The border's rules unmask it on the way out; the grid must still exist.
     m_border.reset();
 }
-
-void Field::setModel(const V2 &loc, Cube *model, Cube *toReplace)
-{
-    if (!isInside(loc)) {
-        return;
-    }
-    Cube *&cell = m_marks[loc.getY() * m_w + loc.getX()];
-    if (toReplace && cell != toReplace) {
-        return;
-    }
-    cell = model;
-}

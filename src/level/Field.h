@@ -46,7 +46,16 @@ class Field : public NoCopy {
          * Writes model into the cell, but only when toReplace is null or the
          * cell still holds toReplace, so a mask erases only its own marks.
          */
-        void setModel(const V2 &loc, Cube *model, Cube *toReplace);
+        void setModel(const V2 &loc, Cube *model, Cube *toReplace)
+        {
+            if (!isInside(loc)) {
+                return;
+            }
+            Cube *&cell = m_marks[loc.getY() * m_w + loc.getX()];
+            if (!toReplace || cell == toReplace) {
+                cell = model;
+            }
+        }
         const Cube *getBorder() const { return m_border.get(); }
 };
 

@@ -18,13 +18,7 @@ bool Landslip::isFixed(const Cube *model) const
 
 bool Landslip::restsOnFixed(const Cube *model) const
 {
-    CubeList below = model->getRules()->getResist(Dir::DIR_DOWN);
-    for (const Cube *other : below) {
-        if (isFixed(other)) {
-            return true;
-        }
-    }
-    return false;
+    return model->getRules()->anyResist(Dir::DIR_DOWN, [this](const Cube *other) { return isFixed(other); });
 }
 
 bool Landslip::computeFall()

@@ -7,7 +7,10 @@
 // offsets; a mask never moves its model.
 
 #include "gengine/NoCopy.h"
+#include "level/Cube.h"
 #include "level/Dir.h"
+#include "level/Field.h"
+#include "level/Shape.h"
 
 #include <vector>
 
@@ -31,6 +34,22 @@ class MarkMask : public NoCopy {
         /** Each distinct other model (the border included) in the cells the model would cover at loc. */
         CubeList getPlacedResist(const V2 &loc) const;
         CubeList getResist(Dir::eDir dir) const;
+        /**
+         * Whether test holds for some other model (the border included) in
+         * the cells the model would cover one step in dir. Builds no list:
+         * the falling check asks this of every model in every round.
+         */
+        template <class Test> bool anyResist(Dir::eDir dir, Test test) const
+        {
+            const V2 loc = m_model->getLoc().plus(Dir::dir2xy(dir));
+            for (const V2 &cell : *m_model->getShape()) {
+                const Cube *other = m_field->getModel(loc.plus(cell));
+                if (other && other != m_model && test(other)) {
+                    return true;
+                }
+            }
+            return false;
+        }
         /** getPlacedResist(loc) is empty; without building the list. */
         bool isFreeAt(const V2 &loc) const;
         /** The side through which the model touches the room's edge and could leave; DIR_NO if none. */

@@ -291,6 +291,19 @@ bool Room::tryMove(char symbol)
     return performed;
 }
 
+bool Room::tryMoveAtRest(char symbol)
+{
+    if (m_lastAction != Rules::ACTION_NO) {
+        return tryMove(symbol);
+    }
+    const bool performed = m_controls->makeMove(symbol);
+    if (performed) {
+        m_lastAction = Rules::ACTION_MOVE;
+    }
+    finishRound(false);
+    return performed;
+}
+
 bool Room::settle()
 {
     for (int i = settleLimit(); i > 0; --i) {

@@ -103,6 +103,11 @@ class Room {
          * Throws LoadException "load error - room does not settle".
          */
         bool tryMove(char symbol);
+        /**
+         * tryMove for a room at rest (after settle): the round that would
+         * first settle it changes nothing then, so only the move's round runs.
+         */
+        bool tryMoveAtRest(char symbol);
         /** Rounds without moves until nothing happens; false when the room does not come to rest. */
         bool settle();
 

@@ -104,6 +104,18 @@ void RoomState::applyModel(Cube *cube, const ModelState &state)
     rules->m_outDepth = state.outDepth;
 }
 
+bool RoomState::sameAsCopied(const Cube *cube, const ModelState &state)
+{
+    const Rules *rules = cube->m_rules.get();
+    return cube->m_alive == state.alive && cube->m_out == state.out
+        && cube->m_lookLeft == state.lookLeft && cube->m_weight == state.weight
+        && cube->m_outDir == state.outDir && cube->m_outCapacity == state.outCapacity
+        && rules->m_dir == state.dir && rules->m_touchDir == state.touchDir
+        && rules->m_readyToDie == state.readyToDie && rules->m_readyToTurn == state.readyToTurn
+        && rules->m_readyToActive == state.readyToActive && rules->m_pushing == state.pushing
+        && rules->m_lastFall == state.lastFall && rules->m_outDepth == state.outDepth;
+}
+
 void RoomState::applyControls(Room &room) const
 {
     room.m_lastAction = m_lastAction;
@@ -120,25 +132,57 @@ void RoomState::applyControls(Room &room) const
 void RoomState::applyAtRest(Room &room) const
 {
     checkRoom(room);
-    // Erase every moved model first, then mark them anew: a model may take
-    // cells that another one leaves, and an unmask erases only its own marks.
     for (size_t i = 0; i < m_models.size(); ++i) {
-        Cube *cube = room.m_models[i].get();
-        const ModelState &state = m_models[i];
-        if ((cube->m_loc != state.loc || cube->m_lost != state.lost) && !cube->m_lost) {
-            cube->m_rules->m_mask->unmask();
-        }
+        unmaskMoved(room, static_cast<int>(i));
     }
     for (size_t i = 0; i < m_models.size(); ++i) {
-        Cube *cube = room.m_models[i].get();
-        const ModelState &state = m_models[i];
-        const bool moved = cube->m_loc != state.loc || cube->m_lost != state.lost;
-        applyModel(cube, state);
-        if (moved && !state.lost) {
-            cube->m_rules->m_mask->mask();
-        }
+        applyMoved(room, static_cast<int>(i));
     }
     applyControls(room);
+}
+
+void RoomState::applyAtRest(Room &room, const std::vector<int> &models) const
+{
+    checkRoom(room);
+    for (int index : models) {
+        if (index < 0 || index >= static_cast<int>(m_models.size())) {
+            throw LogicException(InfoText("bad model index").addValue("model_index", index));
+        }
+    }
+    // Erase every moved model first, then mark them anew: a model may take
+    // cells that another one leaves, and an unmask erases only its own marks.
+    for (int index : models) {
+        unmaskMoved(room, index);
+    }
+    for (int index : models) {
+        applyMoved(room, index);
+    }
+    applyControls(room);
+}
+
+void RoomState::unmaskMoved(Room &room, int index) const
+{
+    Cube *cube = room.m_models[index].get();
+    const ModelState &state = m_models[index];
+    if ((cube->m_loc != state.loc || cube->m_lost != state.lost) && !cube->m_lost) {
+        cube->m_rules->m_mask->unmask();
+    }
+}
+
+void RoomState::applyMoved(Room &room, int index) const
+{
+    Cube *cube = room.m_models[index].get();
+    const ModelState &state = m_models[index];
+    const bool moved = cube->m_loc != state.loc || cube->m_lost != state.lost;
+    if (!moved && sameAsCopied(cube, state)) {
+        // Most models did not take part in the last move; the effect
+        // changes only with life, which is compared.
+        return;
+    }
+    applyModel(cube, state);
+    if (moved && !state.lost) {
+        cube->m_rules->m_mask->mask();
+    }
 }
 
 void RoomState::apply(Room &room) const

@@ -53,7 +53,10 @@ class RoomState {
 
         void checkRoom(const Room &room) const;
         static void applyModel(Cube *cube, const ModelState &state);
+        static bool sameAsCopied(const Cube *cube, const ModelState &state);
         void applyControls(Room &room) const;
+        void unmaskMoved(Room &room, int index) const;
+        void applyMoved(Room &room, int index) const;
     public:
         RoomState();
 
@@ -71,6 +74,8 @@ class RoomState {
          * cheap when few models moved. The room's other marks are trusted.
          */
         void applyAtRest(Room &room) const;
+        /** applyAtRest for the listed models only; the caller knows the others are as copied. */
+        void applyAtRest(Room &room, const std::vector<int> &models) const;
         /** A model's entry, to build a state from parts (the solver's keys). */
         ModelState &changeModel(int index) { return m_models[index]; }
         void changeMoves(const std::string &moves) { m_moves = moves; }

@@ -82,6 +82,7 @@ class Rules : public NoCopy {
         void touch(Dir::eDir dir);
 
         CubeList getResist(Dir::eDir dir) const { return m_mask->getResist(dir); }
+        template <class Test> bool anyResist(Dir::eDir dir, Test test) const { return m_mask->anyResist(dir, test); }
         /** No other model and no border in the cells the model would cover at loc. */
         bool isFreePlace(const V2 &loc) const { return m_mask->isFreeAt(loc); }
         bool isAtBorder() const { return m_mask->getBorderDir() != Dir::DIR_NO; }

@@ -26,25 +26,63 @@ int bitsFor(int range)
     return bits;
 }
 
-void putBits(uint8_t *key, int *pos, uint32_t value, int bits)
-{
-    for (int i = 0; i < bits; ++i, ++*pos) {
-        if (value & (1u << i)) {
-            key[*pos >> 3] |= static_cast<uint8_t>(1u << (*pos & 7));
+/**
+ * Packs little-endian bit fields of at most 32 bits into a key, four bytes
+ * at a time; every byte of the key is written, so it needs no clearing.
+ */
+class BitWriter {
+    private:
+        uint8_t *m_out;
+        uint64_t m_word;
+        int m_used;
+    public:
+        explicit BitWriter(uint8_t *key) : m_out(key), m_word(0), m_used(0) {}
+        void put(uint32_t value, int bits)
+        {
+            m_word |= static_cast<uint64_t>(value) << m_used;
+            m_used += bits;
+            if (m_used >= 32) {
+                const uint32_t low = static_cast<uint32_t>(m_word);
+                std::memcpy(m_out, &low, 4);
+                m_out += 4;
+                m_word >>= 32;
+                m_used -= 32;
+            }
         }
-    }
-}
+        void finish()
+        {
+            for (; m_used > 0; m_used -= 8) {
+                *m_out++ = static_cast<uint8_t>(m_word);
+                m_word >>= 8;
+            }
+        }
+};
 
-uint32_t getBits(const uint8_t *key, int *pos, int bits)
-{
-    uint32_t value = 0;
-    for (int i = 0; i < bits; ++i, ++*pos) {
-        if (key[*pos >> 3] & (1u << (*pos & 7))) {
-            value |= 1u << i;
+class BitReader {
+    private:
+        const uint8_t *m_in;
+        const uint8_t *m_end;
+        uint64_t m_word;
+        int m_have;
+    public:
+        BitReader(const uint8_t *key, int size) : m_in(key), m_end(key + size), m_word(0), m_have(0) {}
+        uint32_t get(int bits)
+        {
+            if (m_have < bits) {
+                uint32_t next = 0;
+                const long left = m_end - m_in;
+                const size_t take = left < 4 ? static_cast<size_t>(left) : 4;
+                std::memcpy(&next, m_in, take);
+                m_in += take;
+                m_word |= static_cast<uint64_t>(next) << m_have;
+                m_have += 32;
+            }
+            const uint32_t value = static_cast<uint32_t>(m_word & ((1ULL << bits) - 1));
+            m_word >>= bits;
+            m_have -= bits;
+            return value;
         }
-    }
-    return value;
-}
+};
 
 bool hasUnit(const Controls *controls, const Cube *model)
 {
@@ -59,7 +97,7 @@ bool hasUnit(const Controls *controls, const Cube *model)
 }
 
 Solver::Solver(Room *room)
-    : m_room(room), m_start(), m_scratch(), m_parts(), m_aliveModels(), m_symbols(),
+    : m_room(room), m_start(), m_scratch(), m_parts(), m_changing(), m_aliveModels(), m_symbols(),
       m_keyBits(0), m_keyBytes(0), m_keyBlocks(), m_linkBlocks(), m_stored(0),
       m_table(), m_tableMask(0)
 {
@@ -68,6 +106,7 @@ Solver::Solver(Room *room)
 void Solver::classify()
 {
     m_parts.clear();
+    m_changing.clear();
     m_aliveModels.clear();
     m_keyBits = 0;
     const Controls *controls = m_room->getControls();
@@ -90,6 +129,7 @@ void Solver::classify()
         // outside by its level stays there, where it cannot move far.
         KeyPart part;
         part.model = i;
+        part.cube = model;
         const V2 loc = model->getLoc();
         part.xMin = std::min(0, loc.getX()) - 1;
         part.xMax = std::max(w, loc.getX() + model->getShape()->getW()) + 1;
@@ -100,6 +140,7 @@ void Solver::classify()
         part.output = model->getOutDir() != Dir::DIR_NO;
         m_keyBits += part.xBits + part.yBits + FLAG_BITS + (part.output ? OUTPUT_BITS : 0);
         m_parts.push_back(part);
+        m_changing.push_back(i);
     }
     m_keyBytes = (m_keyBits + 7) / 8;
     if (m_keyBytes == 0) {
@@ -121,10 +162,11 @@ void Solver::classify()
 
 bool Solver::encode(uint8_t *key) const
 {
-    std::memset(key, 0, m_keyBytes);
-    int pos = 0;
+    // Only a key with no bits at all leaves its one byte unwritten.
+    key[m_keyBytes - 1] = 0;
+    BitWriter writer(key);
     for (const KeyPart &part : m_parts) {
-        const Cube *model = m_room->getModel(part.model);
+        const Cube *model = part.cube;
         uint32_t x = 0;
         uint32_t y = 0;
         if (!model->isLost()) {
@@ -136,28 +178,29 @@ bool Solver::encode(uint8_t *key) const
             x = static_cast<uint32_t>(loc.getX() - part.xMin);
             y = static_cast<uint32_t>(loc.getY() - part.yMin);
         }
-        putBits(key, &pos, x, part.xBits);
-        putBits(key, &pos, y, part.yBits);
+        writer.put(x, part.xBits);
+        writer.put(y, part.yBits);
         const uint32_t flags = (model->isAlive() ? 1u : 0u) | (model->isLeft() ? 2u : 0u)
             | (model->isOut() ? 4u : 0u) | (model->isLost() ? 8u : 0u)
             | (static_cast<uint32_t>(model->getWeight()) << 4);
-        putBits(key, &pos, flags, FLAG_BITS);
+        writer.put(flags, FLAG_BITS);
         if (part.output) {
-            putBits(key, &pos, static_cast<uint32_t>(model->getOutDir()), 3);
-            putBits(key, &pos, static_cast<uint32_t>(model->getOutCapacity()), 32);
+            writer.put(static_cast<uint32_t>(model->getOutDir()), 3);
+            writer.put(static_cast<uint32_t>(model->getOutCapacity()), 32);
         }
     }
+    writer.finish();
     return true;
 }
 
 void Solver::decode(const uint8_t *key)
 {
-    int pos = 0;
+    BitReader reader(key, m_keyBytes);
     for (const KeyPart &part : m_parts) {
         RoomState::ModelState &state = m_scratch.changeModel(part.model);
-        const int x = static_cast<int>(getBits(key, &pos, part.xBits)) + part.xMin;
-        const int y = static_cast<int>(getBits(key, &pos, part.yBits)) + part.yMin;
-        const uint32_t flags = getBits(key, &pos, FLAG_BITS);
+        const int x = static_cast<int>(reader.get(part.xBits)) + part.xMin;
+        const int y = static_cast<int>(reader.get(part.yBits)) + part.yMin;
+        const uint32_t flags = reader.get(FLAG_BITS);
         state.alive = flags & 1u;
         state.lookLeft = flags & 2u;
         state.out = flags & 4u;
@@ -166,8 +209,8 @@ void Solver::decode(const uint8_t *key)
         // Where a lost model lies means nothing; this is where the room puts it.
         state.loc = state.lost ? V2(-1000, -1000) : V2(x, y);
         if (part.output) {
-            state.outDir = static_cast<Dir::eDir>(getBits(key, &pos, 3));
-            state.outCapacity = static_cast<int>(getBits(key, &pos, 32));
+            state.outDir = static_cast<Dir::eDir>(reader.get(3));
+            state.outCapacity = static_cast<int>(reader.get(32));
         }
         // What a settled room keeps of a round.
         state.dir = Dir::DIR_NO;
@@ -208,28 +251,48 @@ uint32_t Solver::linkOf(uint32_t state) const
     return m_linkBlocks[state / BLOCK][state % BLOCK];
 }
 
+namespace {
+
+// A table entry is the state number + 1 in the low 28 bits and four more
+// bits of the key's hash above them, so most probes of other keys end
+// without comparing keys.
+const uint32_t INDEX_MASK = (1u << 28) - 1;
+
+uint32_t tagOf(uint64_t hash)
+{
+    return static_cast<uint32_t>(hash >> 60) << 28;
+}
+
+}
+
 void Solver::growTable()
 {
     const size_t size = m_table.empty() ? 1024 : m_table.size() * 2;
     m_table.assign(size, 0);
     m_tableMask = static_cast<uint32_t>(size - 1);
     for (uint32_t state = 0; state < m_stored; ++state) {
-        uint32_t slot = static_cast<uint32_t>(hashKey(keyOf(state))) & m_tableMask;
+        const uint64_t hash = hashKey(keyOf(state));
+        uint32_t slot = static_cast<uint32_t>(hash) & m_tableMask;
         while (m_table[slot] != 0) {
             slot = (slot + 1) & m_tableMask;
         }
-        m_table[slot] = state + 1;
+        m_table[slot] = (state + 1) | tagOf(hash);
     }
 }
 
 bool Solver::add(const uint8_t *key, uint32_t parent, int symbol)
 {
-    if ((m_stored + 1) * 4ULL > m_table.size() * 3ULL) {
+    // At most half full: linear probing stays short for the many keys that are new.
+    if ((m_stored + 1) * 2ULL > m_table.size()) {
         growTable();
     }
-    uint32_t slot = static_cast<uint32_t>(hashKey(key)) & m_tableMask;
+    const uint64_t hash = hashKey(key);
+    const uint32_t tag = tagOf(hash);
+    uint32_t slot = static_cast<uint32_t>(hash) & m_tableMask;
     while (m_table[slot] != 0) {
-        if (std::memcmp(keyOf(m_table[slot] - 1), key, m_keyBytes) == 0) {
+        const uint32_t entry = m_table[slot];
+        if ((entry & ~INDEX_MASK) == tag
+                && std::memcmp(keyOf((entry & INDEX_MASK) - 1), key, m_keyBytes) == 0) {
             return false;
         }
         slot = (slot + 1) & m_tableMask;
@@ -242,7 +305,7 @@ bool Solver::add(const uint8_t *key, uint32_t parent, int symbol)
     std::memcpy(m_keyBlocks[state / BLOCK].get() + static_cast<size_t>(state % BLOCK) * m_keyBytes,
             key, m_keyBytes);
     m_linkBlocks[state / BLOCK][state % BLOCK] = parent << 4 | static_cast<uint32_t>(symbol);
-    m_table[slot] = state + 1;
+    m_table[slot] = (state + 1) | tag;
     ++m_stored;
     return true;
 }
@@ -327,16 +390,24 @@ Solver::Result Solver::solve(const Limits &limits)
         }
         decode(keyOf(state));
         ++result.expanded;
+        // A symbol that no fish could perform leaves the room as it was
+        // (touching marks nothing that lasts past the next round).
+        bool placed = false;
         for (size_t symbol = 0; !solved && symbol < m_symbols.size(); ++symbol) {
             if (dirty) {
                 m_room->restoreState(m_start);
                 dirty = false;
+                placed = false;
             }
-            m_scratch.applyAtRest(*m_room);
+            if (!placed) {
+                m_scratch.applyAtRest(*m_room, m_changing);
+                placed = true;
+            }
             try {
-                if (!m_room->tryMove(m_symbols[symbol])) {
+                if (!m_room->tryMoveAtRest(m_symbols[symbol])) {
                     continue;
                 }
+                placed = false;
                 if (!m_room->settle()) {
                     dirty = true;
                     continue;

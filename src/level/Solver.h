@@ -43,6 +43,7 @@ class Solver {
         /** Where one changing model lies in a key. */
         struct KeyPart {
             int model;
+            const Cube *cube;
             int xMin;
             int xMax;
             int yMin;
@@ -59,6 +60,8 @@ class Solver {
         RoomState m_start;
         RoomState m_scratch;
         std::vector<KeyPart> m_parts;
+        /** The models of the key parts: the only ones a search can change. */
+        std::vector<int> m_changing;
         std::vector<int> m_aliveModels;
         std::string m_symbols;
         int m_keyBits;

@@ -103,6 +103,22 @@ TEST(RoomState, RestAtRestRewritesOnlyMovedModelsAndEndsLikeAFullRestore)
     EXPECT_EQ(expected, describe(room)) << "the field must agree with the models after a rest restore";
 }
 
+TEST(RoomState, AMoveAtRestEndsLikeAReplayedMove)
+{
+    const std::string moves = playableMoves("rrrrrdduuRRRUUllluLLLLrrrrUUUddlllDDDrrRRR");
+    TextRoom replayed(ROOM);
+    replayed.replay(moves);
+    TextRoom rested(ROOM);
+    ASSERT_TRUE(rested.room.settle());
+    for (char c : moves) {
+        ASSERT_TRUE(rested.room.tryMoveAtRest(c)) << c;
+        ASSERT_TRUE(rested.room.settle());
+    }
+    EXPECT_EQ(describe(replayed), describe(rested));
+    EXPECT_FALSE(rested.room.tryMoveAtRest('x'));
+    EXPECT_EQ(describe(replayed), describe(rested)) << "a symbol no fish has changes nothing";
+}
+
 TEST(RoomState, ARestoredDeadFishLivesAgainAndNoLongerCrumbles)
 {
     TextRoom room("#A#\n#.#\n#s#\n###\n");
