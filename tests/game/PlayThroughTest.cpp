@@ -227,9 +227,7 @@ bool savedMoves(const std::string &file, std::string &moves)
 
 }  // namespace
 
-// Disabled until the game starts on the world map; run it with
-// --gtest_also_run_disabled_tests against a game that does.
-TEST(PlayThroughTest, DISABLED_FirstLevelPlayedWithKeysStoresItsSolution)
+TEST(PlayThroughTest, FirstLevelPlayedWithKeysStoresItsSolution)
 {
     std::string xvfb = findProgram("Xvfb");
     std::string xdotool = findProgram("xdotool");
