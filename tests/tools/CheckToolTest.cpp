@@ -5,15 +5,8 @@
 
 namespace {
 
+using toolrun::EXIT_LEVEL;
 using toolrun::has;
-
-// A fish at (1,1) with a way out at the bottom right: "rrrd" is shortest.
-const char *const EXIT_LEVEL = R"(
-level_createRoom(5, 3, "")
-game_addModel("item_fixed", 0, 0, "XXXXX\nX...X\nXXX.X\n")
-local fish = game_addModel("fish_small", 1, 1, "X")
-model_setGoal(fish, "goal_escape")
-)";
 
 // Out to the left at once: "l".
 const char *const LEFT_LEVEL = R"(

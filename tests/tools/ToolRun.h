@@ -20,6 +20,16 @@ struct Result {
     std::string out;
 };
 
+// Walls around a fish at (1,1) with a way out at the bottom right:
+// "r" turns it, two more "r" and a "d" take it to the edge, and it swims out;
+// "rrrd" is the shortest solution.
+inline const char *const EXIT_LEVEL = R"(
+level_createRoom(5, 3, "")
+game_addModel("item_fixed", 0, 0, "XXXXX\nX...X\nXXX.X\n")
+local fish = game_addModel("fish_small", 1, 1, "X")
+model_setGoal(fish, "goal_escape")
+)";
+
 inline bool has(const std::string &text, const std::string &part)
 {
     return text.find(part) != std::string::npos;
@@ -48,12 +58,16 @@ class ToolTest : public testing::Test {
             std::ofstream(path) << content;
             return path;
         }
-        /** The tool's standard output and exit status; standard error is dropped. */
-        Result run(const std::string &args)
+        /** The tool's standard output and exit status; standard error is dropped.
+         * A non-empty input is given to it as one line on its standard input. */
+        Result run(const std::string &args, const std::string &input = "")
         {
             const char *binary = std::getenv("TIDEPOOL_BINARY_DIR");
             std::string command = std::string(binary ? binary : ".") + "/tools/level/tidepool-level " + args
                 + " 2>/dev/null";
+            if (!input.empty()) {
+                command = "printf '%s\\n' '" + input + "' | " + command;
+            }
             Result result{-1, ""};
             FILE *pipe = ::popen(command.c_str(), "r");
             char buffer[4096];
