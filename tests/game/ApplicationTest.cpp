@@ -13,6 +13,7 @@
 #include "plan/StateManager.h"
 
 #include "gengine/TestSupport.h"
+#include "VirtualDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,7 @@ using testsupport::contains;
 using testsupport::TempDir;
 using testsupport::writeMediaFiles;
 using testsupport::writeWorldMapFiles;
+using xserver::xdotool;
 
 namespace {
 
@@ -301,74 +303,12 @@ TEST(ProgramStartUp, FailingInitScriptIsAnErrorButStillShutsDown)
 }
 
 
-/** An X server of its own on a free display, stopped with the test. */
-class VirtualDisplay {
-    private:
-        pid_t m_pid = -1;
-        std::string m_name;
-    public:
-        VirtualDisplay()
-        {
-            int fds[2];
-            if (pipe(fds) != 0) {
-                return;
-            }
-            m_pid = fork();
-            if (m_pid == 0) {
-                int nullFd = open("/dev/null", O_RDWR);
-                dup2(nullFd, 1);
-                dup2(nullFd, 2);
-                close(fds[0]);
-                const std::string fd = std::to_string(fds[1]);
-                execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x16",
-                       "-nolisten", "tcp", static_cast<char *>(nullptr));
-                _exit(127);
-            }
-            close(fds[1]);
-            // The server writes its display number once it accepts clients.
-            char digit;
-            std::string number;
-            while (read(fds[0], &digit, 1) == 1 && digit != '\n') {
-                number += digit;
-            }
-            close(fds[0]);
-            if (!number.empty()) {
-                m_name = ":" + number;
-            }
-        }
-        ~VirtualDisplay()
-        {
-            if (m_pid > 0) {
-                kill(m_pid, SIGTERM);
-                waitpid(m_pid, nullptr, 0);
-            }
-        }
-        /** Empty when no server could be started. */
-        const std::string &name() const { return m_name; }
-};
-
-/** Output of an xdotool command on the display, empty when it failed. */
-std::string xdotool(const std::string &display, const std::string &args)
-{
-    std::string command = "DISPLAY=" + display + " timeout 20 xdotool " + args + " 2>/dev/null";
-    std::string output;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return output;
-    }
-    char buffer[256];
-    while (fgets(buffer, sizeof(buffer), pipe)) {
-        output += buffer;
-    }
-    return pclose(pipe) == 0 ? output : "";
-}
-
 TEST(ProgramWindow, RunsInARealWindowTakesKeysAndQuitsInOrderOnTermination)
 {
     if (system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null") != 0) {
         GTEST_SKIP() << "needs Xvfb and xdotool";
     }
-    VirtualDisplay display;
+    xserver::VirtualDisplay display;
     ASSERT_FALSE(display.name().empty()) << "Xvfb did not start";
     TempDir dir;
     writeMediaFiles(dir.file("data"));
@@ -377,13 +317,13 @@ TEST(ProgramWindow, RunsInARealWindowTakesKeysAndQuitsInOrderOnTermination)
     pid_t pid = startProgram(dir, {"systemdir=data", "loglevel=7"},
                              {"DISPLAY=" + display.name(), "SDL_VIDEODRIVER=x11"});
     // The world map, the first state, sets its own caption.
-    std::string window = xdotool(display.name(), "search --sync --name 'Test map'");
+    std::string window = xdotool(display.name(), "search --sync --name 'Test map'", 20);
     window = window.substr(0, window.find('\n'));
     EXPECT_FALSE(window.empty()) << dir.read("stderr.txt");
     if (!window.empty()) {
         // The global key F11 stores the opposite of "fullscreen".
-        xdotool(display.name(), "windowfocus " + window);
-        xdotool(display.name(), "key F11");
+        xdotool(display.name(), "windowfocus " + window, 20);
+        xdotool(display.name(), "key F11", 20);
         for (int i = 0; i < 200 && !contains(dir.read(".tidepool/script/options.lua"),
                                              "setParam(\"fullscreen\", \"1\")"); ++i) {
             usleep(50000);

@@ -6,6 +6,7 @@
 // every process started here is ended here, so a broken game fails the test
 // instead of hanging it.
 #include "gengine/TestSupport.h"
+#include "VirtualDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -259,27 +260,9 @@ TEST(PlayThroughTest, FirstLevelPlayedWithKeysStoresItsSolution)
     ASSERT_EQ(0, mkdir(user.c_str(), 0777));
 
     // A private X server on a display it picks itself.
-    int ready[2];
-    ASSERT_EQ(0, pipe(ready));
-    Child server;
-    ASSERT_TRUE(server.start({xvfb, "-displayfd", std::to_string(ready[1]), "-screen", "0", "640x480x16",
-                              "-nolisten", "tcp", "-noreset"}, {}, dir.path() + "/xvfb.log", ready[1]));
-    close(ready[1]);
-    std::string number;
-    WallClock::time_point end = WallClock::now() + std::chrono::seconds(15);
-    while (WallClock::now() < end && number.find('\n') == std::string::npos) {
-        struct pollfd p = {ready[0], POLLIN, 0};
-        char c;
-        if (poll(&p, 1, 100) > 0) {
-            if (read(ready[0], &c, 1) != 1) {
-                break;
-            }
-            number += c;
-        }
-    }
-    close(ready[0]);
-    ASSERT_NE(std::string::npos, number.find('\n')) << "Xvfb did not start: " << readFile(dir.path() + "/xvfb.log");
-    const std::string display = ":" + number.substr(0, number.find('\n'));
+    xserver::VirtualDisplay server(dir.path() + "/xvfb.log");
+    ASSERT_FALSE(server.name().empty()) << "Xvfb did not start: " << readFile(dir.path() + "/xvfb.log");
+    const std::string display = server.name();
 
     Child player;
     const std::string log = dir.path() + "/game.log";
@@ -287,7 +270,7 @@ TEST(PlayThroughTest, FirstLevelPlayedWithKeysStoresItsSolution)
                              {"DISPLAY=" + display, "SDL_VIDEODRIVER=", "SDL_AUDIODRIVER=dummy"}, log, -1, dir.path()));
 
     std::string window;
-    end = WallClock::now() + std::chrono::seconds(20);
+    WallClock::time_point end = WallClock::now() + std::chrono::seconds(20);
     while (WallClock::now() < end && window.empty() && player.running()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         std::stringstream found(runTool({xdotool, "search", "--onlyvisible", "--name", "."}, display));

@@ -3,6 +3,7 @@
 // deadline and every process started here is ended here, so a broken game
 // fails the test instead of hanging it.
 #include "gengine/TestSupport.h"
+#include "VirtualDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@
 
 using testsupport::TempDir;
 using testsupport::contains;
+using xserver::xdotool;
 
 namespace {
 
@@ -100,49 +102,6 @@ class Child {
         int exitStatus() const { return WIFEXITED(m_status) ? WEXITSTATUS(m_status) : -1; }
 };
 
-/** Starts Xvfb on a display number it picks itself; "" when it does not come up. */
-std::string startServer(Child &server, const std::string &dir)
-{
-    int ready[2];
-    if (pipe(ready) != 0) {
-        return "";
-    }
-    bool started = server.start({"Xvfb", "-displayfd", std::to_string(ready[1]),
-            "-screen", "0", "640x480x16", "-nolisten", "tcp"}, {}, dir, dir + "/xvfb.log", ready[1]);
-    close(ready[1]);
-    std::string number;
-    WallClock::time_point end = WallClock::now() + std::chrono::seconds(15);
-    while (started && WallClock::now() < end && number.find('\n') == std::string::npos) {
-        struct pollfd p = {ready[0], POLLIN, 0};
-        char c;
-        if (poll(&p, 1, 100) > 0) {
-            if (read(ready[0], &c, 1) != 1) {
-                break;
-            }
-            number += c;
-        }
-    }
-    close(ready[0]);
-    std::string::size_type newline = number.find('\n');
-    return newline == std::string::npos ? "" : ":" + number.substr(0, newline);
-}
-
-/** xdotool's output on the display, "" when it failed; it never runs over 10 s. */
-std::string xdotool(const std::string &display, const std::string &args)
-{
-    std::string command = "DISPLAY=" + display + " timeout 10 xdotool " + args + " 2>/dev/null";
-    std::string output;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return output;
-    }
-    char buffer[256];
-    while (fgets(buffer, sizeof(buffer), pipe)) {
-        output += buffer;
-    }
-    return pclose(pipe) == 0 ? output : "";
-}
-
 /** Waits until the game's window has the caption; false at the deadline. */
 bool waitForCaption(const std::string &display, const std::string &window,
         const std::string &caption)
@@ -190,8 +149,8 @@ TEST(WorldMapWindow, StartsOnTheMapPlaysALevelAndEndsWithEscape)
     dir.write("data/levels/first.lua", LEVEL);
     dir.write("data/script/init.lua", "");
 
-    Child server;
-    std::string display = startServer(server, dir.path());
+    xserver::VirtualDisplay server(dir.file("xvfb.log"));
+    const std::string display = server.name();
     ASSERT_FALSE(display.empty()) << "Xvfb did not start";
     Child game;
     ASSERT_TRUE(game.start({std::string(build) + "/src/game/tidepool", "systemdir=data",
