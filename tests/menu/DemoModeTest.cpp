@@ -1,4 +1,5 @@
 #include "plan/AgentFixture.h"
+#include "plan/CountingState.h"
 
 #include "menu/DemoMode.h"
 #include "menu/PosterScroller.h"
@@ -24,24 +25,11 @@
 
 namespace {
 
-/** The state under the demos: counts its cycles and never quits. */
-class BaseState : public GameState {
-    public:
-        int updates = 0;
-        BaseState() { takeHandler(new StateInput(this)); }
-        virtual const char *getName() const { return "state_base"; }
-    protected:
-        virtual void ownInitState() {}
-        virtual void ownUpdateState() { ++updates; }
-        virtual void ownPauseState() {}
-        virtual void ownResumeState() {}
-        virtual void ownCleanState() {}
-};
-
 class DemoModeTest : public AgentFixture {
     protected:
         StateManager *m_manager = nullptr;
-        BaseState *m_base = nullptr;
+        /** The state under the demos. */
+        CountingState *m_base = nullptr;
 
         virtual void SetUp()
         {
@@ -50,7 +38,7 @@ class DemoModeTest : public AgentFixture {
             OptionAgent::instance()->setParam("screen_height", 150);
             VideoAgent::instance()->initVideoMode();
             m_manager = new StateManager();
-            m_base = new BaseState();
+            m_base = new CountingState("state_base");
             m_manager->pushState(nullptr, m_base);
         }
         virtual void TearDown()

@@ -2,6 +2,7 @@
 
 #include "menu/MenuHelp.h"
 #include "menu/MenuOptions.h"
+#include "plan/CountingState.h"
 #include "plan/GameInput.h"
 #include "plan/GameState.h"
 #include "widget/VBox.h"
@@ -22,23 +23,15 @@
 namespace {
 
 /** A playing state below the menus: counts its cycles and paints itself blue. */
-class PlayState : public GameState, public Drawable {
+class PlayState : public CountingState, public Drawable {
     public:
-        int updates = 0;
-        PlayState()
+        PlayState() : CountingState("state_play")
         {
             takeHandler(new GameInput(this));
             registerDrawable(this);
         }
-        virtual const char *getName() const { return "state_play"; }
         virtual void drawOn(SDL_Surface *screen)
         { SDL_FillRect(screen, NULL, SDL_MapRGB(screen->format, 0, 0, 255)); }
-    protected:
-        virtual void ownInitState() {}
-        virtual void ownUpdateState() { ++updates; }
-        virtual void ownPauseState() {}
-        virtual void ownResumeState() {}
-        virtual void ownCleanState() {}
 };
 
 /** Menu rows by their place in the column (spaces lie between them). */

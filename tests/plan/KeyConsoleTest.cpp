@@ -1,4 +1,5 @@
 #include "plan/AgentFixture.h"
+#include "plan/CountingState.h"
 
 #include "plan/ConsoleInput.h"
 #include "plan/GameState.h"
@@ -22,20 +23,6 @@ namespace {
 using testsupport::captureLog;
 using testsupport::contains;
 
-/** The screen the console opens over: counts its cycles. */
-class SceneState : public GameState {
-    public:
-        int updates = 0;
-        SceneState() { takeHandler(new StateInput(this)); }
-        virtual const char *getName() const { return "state_scene"; }
-    protected:
-        virtual void ownInitState() {}
-        virtual void ownUpdateState() { ++updates; }
-        virtual void ownPauseState() {}
-        virtual void ownResumeState() {}
-        virtual void ownCleanState() {}
-};
-
 GameState *makeConsole()
 {
     return new KeyConsole();
@@ -44,7 +31,8 @@ GameState *makeConsole()
 class KeyConsoleTest : public AgentFixture {
     protected:
         StateManager *m_manager = nullptr;
-        SceneState *m_scene = nullptr;
+        /** The screen the console opens over. */
+        CountingState *m_scene = nullptr;
 
         virtual void SetUp()
         {
@@ -56,7 +44,7 @@ class KeyConsoleTest : public AgentFixture {
             VideoAgent::instance()->initVideoMode();
             StateInput::setConsoleMaker(makeConsole);
             m_manager = new StateManager();
-            m_scene = new SceneState();
+            m_scene = new CountingState("state_scene");
             m_manager->pushState(nullptr, m_scene);
         }
         virtual void TearDown()
