@@ -5,14 +5,18 @@ file_include("script/level_lib.lua")
 lib.createRoom{
     picture = "images/rooms/anchor_chain/bg.png",
     map = [[
-###############
-#....#..#######
-#....#..#######
-#BBBB.AA.......
-#BBBB.AA.......
-#sss..###..####
-#########..####
-###############
+################
+################
+################
+#....#..########
+#....#..########
+#BBBB.AA........
+#BBBB.AA........
+#sss..###..#####
+#########..#####
+################
+################
+################
 ]],
     legend = {
         ["#"] = {kind = "item_fixed", name = "walls", picture = "images/rooms/anchor_chain/walls.png"},
@@ -23,7 +27,7 @@ lib.createRoom{
 }
 -- the chain hangs from the ceiling of the shaft above the anchor's ledge
 -- (the walls start at cell 0, 0) down to the ring of the anchor
-game_addDecor("rope", lib.model("walls").index, lib.model("anchor").index, 105, 15, 15, 3)
+game_addDecor("rope", lib.model("walls").index, lib.model("anchor").index, 105, 45, 15, 3)
 
 lib.addSounds()
 sound_playMusic("music/level_reef.ogg")

@@ -4,13 +4,18 @@ file_include("script/level_lib.lua")
 lib.createRoom{
     picture = "images/rooms/falling_danger/bg.png",
     map = [[
-##############
-#BBBBS........
-#BBBBS........
-#######...####
-#.....#...####
-#.sss.....####
-##############
+################
+################
+################
+##BBBBS.........
+##BBBBS.........
+########...#####
+##.....#...#####
+##.sss.....#####
+################
+################
+################
+################
 ]],
     legend = {
         ["#"] = {kind = "item_fixed", picture = "images/rooms/falling_danger/walls.png"},

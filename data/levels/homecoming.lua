@@ -5,13 +5,18 @@ file_include("script/level_lib.lua")
 lib.createRoom{
     picture = "images/rooms/homecoming/bg.png",
     map = [[
-#####....#####
-#............#
-#............#
-#BBBB....sss.#
-#BBBB........#
-#..a.....b..c#
-##############
+######....######
+######....######
+######....######
+##............##
+##............##
+##BBBB....sss.##
+##BBBB........##
+##..a.....b..c##
+################
+################
+################
+################
 ]],
     legend = {
         ["#"] = {kind = "item_fixed", picture = "images/rooms/homecoming/walls.png"},

@@ -5,13 +5,18 @@ file_include("script/level_lib.lua")
 lib.createRoom{
     picture = "images/rooms/outlet_pipe/bg.png",
     map = [[
-##############
-#............#
-#.......BBBB.#
-O.......BBBB.#
-O...PPP......#
-#sss##########
-##############
+################
+################
+################
+##............##
+##.......BBBB.##
+.O.......BBBB.##
+.O...PPP......##
+##sss###########
+################
+################
+################
+################
 ]],
     legend = {
         ["#"] = {kind = "item_fixed", picture = "images/rooms/outlet_pipe/walls.png"},

@@ -69,11 +69,11 @@ worldmap_addDesc("homecoming", "en", "Home",
 worldmap_addDesc("homecoming", "cs", "Domů",
     "Cesta domů je volná.")
 
-node_bestSolution("first_steps", 11, "Tidepool")
-node_bestSolution("steel_gate", 24, "Tidepool")
-node_bestSolution("falling_danger", 23, "Tidepool")
+node_bestSolution("first_steps", 12, "Tidepool")
+node_bestSolution("steel_gate", 26, "Tidepool")
+node_bestSolution("falling_danger", 25, "Tidepool")
 node_bestSolution("wobbly_tower", 25, "Tidepool")
 node_bestSolution("outlet_pipe", 11, "Tidepool")
-node_bestSolution("snail_friend", 13, "Tidepool")
-node_bestSolution("anchor_chain", 24, "Tidepool")
+node_bestSolution("snail_friend", 14, "Tidepool")
+node_bestSolution("anchor_chain", 26, "Tidepool")
 node_bestSolution("last_reef", 17, "Tidepool")
