@@ -2,9 +2,10 @@
 
 #include "level/Rules.h"
 
-Landslip::Landslip(const Models &models)
-    : m_models(models), m_impact(Cube::NONE), m_stoned(models.size(), 0)
+Landslip::Landslip(const Models &models, std::vector<char> &stoned)
+    : m_models(models), m_impact(Cube::NONE), m_stoned(stoned)
 {
+    m_stoned.assign(models.size(), 0);
 }
 
 bool Landslip::isFixed(const Cube *model) const

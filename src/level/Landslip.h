@@ -18,12 +18,13 @@ class Landslip : public NoCopy {
     private:
         const Models &m_models;
         Cube::eWeight m_impact;
-        std::vector<char> m_stoned;
+        std::vector<char> &m_stoned;
 
         bool isFixed(const Cube *model) const;
         bool restsOnFixed(const Cube *model) const;
     public:
-        explicit Landslip(const Models &models);
+        /** stoned is the caller's buffer, kept between steps so a step allocates nothing. */
+        Landslip(const Models &models, std::vector<char> &stoned);
         virtual ~Landslip() {}
 
         /** Sets every unsupported model falling; true when any falls. */

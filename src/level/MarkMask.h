@@ -12,6 +12,7 @@
 #include "level/Field.h"
 #include "level/Shape.h"
 
+#include <algorithm>
 #include <vector>
 
 class Cube;
@@ -49,6 +50,40 @@ class MarkMask : public NoCopy {
                 }
             }
             return false;
+        }
+        /**
+         * Calls visit(other) for each model of getResist(dir), in its order,
+         * until visit returns false; false then, true otherwise. The models
+         * are all gathered before the first visit, as getResist does, but on
+         * the stack for the usual few: the rules ask this many times a round.
+         */
+        template <class Visit> bool eachResist(Dir::eDir dir, Visit visit) const
+        {
+            const int SMALL = 16;
+            Cube *found[SMALL];
+            int count = 0;
+            const V2 loc = m_model->getLoc().plus(Dir::dir2xy(dir));
+            for (const V2 &cell : *m_model->getShape()) {
+                Cube *other = m_field->getModel(loc.plus(cell));
+                if (!other || other == m_model || std::find(found, found + count, other) != found + count) {
+                    continue;
+                }
+                if (count == SMALL) {
+                    for (Cube *model : getResist(dir)) {
+                        if (!visit(model)) {
+                            return false;
+                        }
+                    }
+                    return true;
+                }
+                found[count++] = other;
+            }
+            for (int i = 0; i < count; ++i) {
+                if (!visit(found[i])) {
+                    return false;
+                }
+            }
+            return true;
         }
         /** getPlacedResist(loc) is empty; without building the list. */
         bool isFreeAt(const V2 &loc) const;

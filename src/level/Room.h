@@ -43,6 +43,7 @@ class Room {
         RoomHost *m_host;
         Rules::eAction m_lastAction;
         bool m_fastFalling;
+        std::vector<char> m_stoned;
         friend class RoomState;
 
         void prepareRound();

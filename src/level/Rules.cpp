@@ -14,7 +14,7 @@
 Rules::Rules(Cube *model)
     : m_dir(Dir::DIR_NO), m_readyToDie(false), m_readyToTurn(false),
       m_readyToActive(false), m_pushing(false), m_lastFall(false),
-      m_outDepth(0), m_touchDir(Dir::DIR_NO), m_model(model), m_mask()
+      m_outDepth(0), m_touchDir(Dir::DIR_NO), m_model(model), m_mask(), m_found()
 {
 }
 
@@ -100,7 +100,9 @@ bool Rules::checkDead(eAction lastAction)
 
 bool Rules::isDeadFall()
 {
-    CubeList falling = whoIsFalling();
+    CubeList &falling = m_found;
+    falling.clear();
+    collectFalling(falling);
     for (Cube *model : falling) {
         if (!model->getRules()->isOnWall()) {
             return true;
@@ -111,21 +113,19 @@ bool Rules::isDeadFall()
 
 bool Rules::isDeadStress()
 {
-    CubeList above = m_mask->getResist(Dir::DIR_UP);
-    for (Cube *model : above) {
+    return !m_mask->eachResist(Dir::DIR_UP, [](Cube *model) {
         const Dir::eDir dir = model->getRules()->getDir();
-        if (!model->isAlive()
-                && (dir == Dir::DIR_DOWN || dir == Dir::DIR_LEFT || dir == Dir::DIR_RIGHT)
-                && !model->getRules()->isOnStack()) {
-            return true;
-        }
-    }
-    return false;
+        return model->isAlive()
+            || !(dir == Dir::DIR_DOWN || dir == Dir::DIR_LEFT || dir == Dir::DIR_RIGHT)
+            || model->getRules()->isOnStack();
+    });
 }
 
 bool Rules::isDeadWeight()
 {
-    CubeList heavier = whoIsHeavier(m_model->getPower());
+    CubeList &heavier = m_found;
+    heavier.clear();
+    collectHeavier(m_model->getPower(), heavier);
     for (Cube *model : heavier) {
         if (!model->getRules()->isOnStrongPad(model->getWeight())) {
             return true;
@@ -134,44 +134,38 @@ bool Rules::isDeadWeight()
     return false;
 }
 
-CubeList Rules::whoIsFalling()
+void Rules::collectFalling(CubeList &result)
 {
-    CubeList result;
     m_mask->unmask();
-    CubeList above = m_mask->getResist(Dir::DIR_UP);
-    for (Cube *model : above) {
+    m_mask->eachResist(Dir::DIR_UP, [&result](Cube *model) {
         if (model->getWeight() > Cube::HEAVY || model->isAlive()) {
-            continue;
+            return true;
         }
         if (model->getRules()->isFalling()) {
             result.push_back(model);
         } else {
-            CubeList further = model->getRules()->whoIsFalling();
-            result.insert(result.end(), further.begin(), further.end());
+            model->getRules()->collectFalling(result);
         }
-    }
+        return true;
+    });
     m_mask->mask();
-    return result;
 }
 
-CubeList Rules::whoIsHeavier(Cube::eWeight power)
+void Rules::collectHeavier(Cube::eWeight power, CubeList &result)
 {
-    CubeList result;
     m_mask->unmask();
-    CubeList above = m_mask->getResist(Dir::DIR_UP);
-    for (Cube *model : above) {
+    m_mask->eachResist(Dir::DIR_UP, [power, &result](Cube *model) {
         if (model->getWeight() > Cube::HEAVY) {
-            continue;
+            return true;
         }
         if (model->getRules()->isHeavier(power)) {
             result.push_back(model);
         } else {
-            CubeList further = model->getRules()->whoIsHeavier(power);
-            result.insert(result.end(), further.begin(), further.end());
+            model->getRules()->collectHeavier(power, result);
         }
-    }
+        return true;
+    });
     m_mask->mask();
-    return result;
 }
 
 bool Rules::isHeavier(Cube::eWeight power) const
@@ -244,18 +238,10 @@ bool Rules::moveDir(Dir::eDir dir)
 
 bool Rules::canMoveOthers(Dir::eDir dir, Cube::eWeight power)
 {
-    bool result = true;
     m_mask->unmask();
-    CubeList resist = m_mask->getResist(dir);
-    for (Cube *model : resist) {
-        if (model->getIndex() == -1 && shouldGoOut()) {
-            continue;
-        }
-        if (!model->getRules()->canMoveBy(dir, power)) {
-            result = false;
-            break;
-        }
-    }
+    const bool result = m_mask->eachResist(dir, [this, dir, power](Cube *model) {
+        return (model->getIndex() == -1 && shouldGoOut()) || model->getRules()->canMoveBy(dir, power);
+    });
     m_mask->mask();
     return result;
 }
@@ -307,12 +293,12 @@ void Rules::touch(Dir::eDir dir)
         return;
     }
     m_mask->unmask();
-    CubeList resist = m_mask->getResist(dir);
-    for (Cube *model : resist) {
+    m_mask->eachResist(dir, [dir](Cube *model) {
         if (!model->isAlive()) {
             model->getRules()->touch(dir);
         }
-    }
+        return true;
+    });
     m_mask->mask();
 }
 
@@ -324,15 +310,10 @@ bool Rules::isOnCond(const OnCondition &cond)
     if (cond.isWrong(m_model)) {
         return false;
     }
-    bool result = false;
     m_mask->unmask();
-    CubeList below = m_mask->getResist(Dir::DIR_DOWN);
-    for (Cube *model : below) {
-        if (model->getRules()->isOnCond(cond)) {
-            result = true;
-            break;
-        }
-    }
+    const bool result = !m_mask->eachResist(Dir::DIR_DOWN, [&cond](Cube *model) {
+        return !model->getRules()->isOnCond(cond);
+    });
     m_mask->mask();
     return result;
 }

@@ -41,13 +41,18 @@ class Rules : public NoCopy {
         Dir::eDir m_touchDir;
         Cube *m_model;
         std::unique_ptr<MarkMask> m_mask;
+
+        // The models found by the death checks, kept so a round allocates nothing.
+        CubeList m_found;
         friend class RoomState;
 
         bool isDeadFall();
         bool isDeadStress();
         bool isDeadWeight();
-        CubeList whoIsFalling();
-        CubeList whoIsHeavier(Cube::eWeight power);
+        /** Appends the dead items falling onto this model, also through resting ones. */
+        void collectFalling(CubeList &result);
+        /** Appends the items above heavier than power, also through lighter ones. */
+        void collectHeavier(Cube::eWeight power, CubeList &result);
         bool shouldGoOut() const { return m_model->getGoal().shouldGoOut(); }
     public:
         explicit Rules(Cube *model);
