@@ -2,8 +2,8 @@
 
 #include "level/Rules.h"
 
-Landslip::Landslip(const Models &models, std::vector<char> &stoned)
-    : m_models(models), m_impact(Cube::NONE), m_stoned(stoned)
+Landslip::Landslip(const Models &models, std::vector<char> &stoned, std::vector<Cube*> &pending)
+    : m_models(models), m_impact(Cube::NONE), m_stoned(stoned), m_pending(pending)
 {
     m_stoned.assign(models.size(), 0);
 }
@@ -24,11 +24,21 @@ bool Landslip::restsOnFixed(const Cube *model) const
 
 bool Landslip::computeFall()
 {
-    bool changed = true;
+    // The first pass over all models leaves the few that may still fall;
+    // later passes look at those only, in the same index order.
+    m_pending.clear();
+    for (const std::unique_ptr<Cube> &model : m_models) {
+        if (isFixed(model.get()) || restsOnFixed(model.get())) {
+            m_stoned[model->getIndex()] = 1;
+        } else {
+            m_pending.push_back(model.get());
+        }
+    }
+    bool changed = !m_pending.empty();
     while (changed) {
         changed = false;
-        for (const std::unique_ptr<Cube> &model : m_models) {
-            if (!m_stoned[model->getIndex()] && (isFixed(model.get()) || restsOnFixed(model.get()))) {
+        for (Cube *model : m_pending) {
+            if (!m_stoned[model->getIndex()] && restsOnFixed(model)) {
                 m_stoned[model->getIndex()] = 1;
                 changed = true;
             }

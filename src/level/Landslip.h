@@ -19,12 +19,13 @@ class Landslip : public NoCopy {
         const Models &m_models;
         Cube::eWeight m_impact;
         std::vector<char> &m_stoned;
+        std::vector<Cube*> &m_pending;
 
         bool isFixed(const Cube *model) const;
         bool restsOnFixed(const Cube *model) const;
     public:
-        /** stoned is the caller's buffer, kept between steps so a step allocates nothing. */
-        Landslip(const Models &models, std::vector<char> &stoned);
+        /** stoned and pending are the caller's buffers, kept between steps so a step allocates nothing. */
+        Landslip(const Models &models, std::vector<char> &stoned, std::vector<Cube*> &pending);
         virtual ~Landslip() {}
 
         /** Sets every unsupported model falling; true when any falls. */

@@ -20,7 +20,7 @@
 Room::Room(int w, int h, const std::string &picture, RoundLock *lock, RoomHost *host)
     : m_picture(picture), m_field(new Field(w, h)), m_finder(new FinderAlg(w, h)),
       m_models(), m_controls(new Controls(lock)), m_media(), m_lock(lock), m_host(host),
-      m_lastAction(Rules::ACTION_NO), m_fastFalling(false), m_stoned()
+      m_lastAction(Rules::ACTION_NO), m_fastFalling(false), m_stoned(), m_pending()
 {
 }
 
@@ -194,7 +194,7 @@ bool Room::checkOut(bool animate)
 
 bool Room::fallDown(bool animate)
 {
-    Landslip slip(m_models, m_stoned);
+    Landslip slip(m_models, m_stoned, m_pending);
     const bool falling = slip.computeFall();
     if (animate) {
         playImpact(slip.getImpact());

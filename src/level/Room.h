@@ -44,6 +44,7 @@ class Room {
         Rules::eAction m_lastAction;
         bool m_fastFalling;
         std::vector<char> m_stoned;
+        std::vector<Cube*> m_pending;
         friend class RoomState;
 
         void prepareRound();
