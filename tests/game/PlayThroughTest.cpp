@@ -120,34 +120,9 @@ class Child {
         }
 
         /** True while the child runs. */
-        bool running()
-        {
-            if (m_pid <= 0) {
-                return false;
-            }
-            int status;
-            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_pid = -1;
-                return false;
-            }
-            return true;
-        }
+        bool running() { return xserver::childRunning(m_pid); }
 
-        void stop()
-        {
-            if (!running()) {
-                return;
-            }
-            kill(m_pid, SIGTERM);
-            for (int i = 0; i < 50 && running(); ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-            if (m_pid > 0) {
-                kill(m_pid, SIGKILL);
-                waitpid(m_pid, nullptr, 0);
-                m_pid = -1;
-            }
-        }
+        void stop() { xserver::stopChild(m_pid); }
 };
 
 /** Runs a short tool and returns its standard output; "" after 10 seconds. */

@@ -17,18 +17,38 @@
 
 namespace xserver {
 
+/** True while the child pid runs; a child that has ended is reaped and pid set to -1. */
+inline bool childRunning(pid_t &pid)
+{
+    if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == pid) {
+        pid = -1;
+    }
+    return pid > 0;
+}
+
+/** Ends the child: TERM, then KILL when it has not gone within a second. */
+inline void stopChild(pid_t &pid)
+{
+    if (!childRunning(pid)) {
+        return;
+    }
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 50 && childRunning(pid); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+}
+
 class VirtualDisplay {
     private:
         pid_t m_pid = -1;
         std::string m_name;
 
-        bool running()
-        {
-            if (m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
-                m_pid = -1;
-            }
-            return m_pid > 0;
-        }
+        bool running() { return childRunning(m_pid); }
     public:
         /** Starts the server, its output going to logFile; waits up to 15 s for it. */
         explicit VirtualDisplay(const std::string &logFile = "/dev/null")
@@ -83,21 +103,7 @@ class VirtualDisplay {
         VirtualDisplay &operator=(const VirtualDisplay &) = delete;
         ~VirtualDisplay() { stop(); }
         /** Ends the server: TERM, then KILL when it has not gone within a second. */
-        void stop()
-        {
-            if (!running()) {
-                return;
-            }
-            kill(m_pid, SIGTERM);
-            for (int i = 0; i < 50 && running(); ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-            if (m_pid > 0) {
-                kill(m_pid, SIGKILL);
-                waitpid(m_pid, nullptr, 0);
-                m_pid = -1;
-            }
-        }
+        void stop() { stopChild(m_pid); }
         const std::string &name() const { return m_name; }
 };
 
